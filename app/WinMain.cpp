@@ -1,0 +1,32 @@
+#include <windows.h>
+
+#include <new>
+
+#include "app/InstanceGuard.h"
+#include "app/Platform.h"
+#include "app/SetupWizard.h"
+#include "app/WizardDialog.h"
+#include "catalog/WizardTexts.h"
+#include "resources/ProductNames.h"
+#include "resources/resource.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Every outcome the wizard itself produces ends the process with 1.
+    int result = 1;
+    InstanceGuard guard(KELVARA_MESSAGE_CAPTION, KELVARA_WIZARD_TITLE, kMutexName);
+    if (guard.alreadyRunning) return result;
+
+    if (!isSupportedPlatform(currentPlatformId())) {
+        MessageBoxA(nullptr, kPlatformRefusal, KELVARA_MESSAGE_CAPTION, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    } else {
+        // The dialog procedure hands every message to the wizard from the
+        // first one on, so without a wizard there is no dialog either.
+        activeWizard = new (std::nothrow) SetupWizard(instance);
+        if (activeWizard != nullptr) {
+            if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0) == 0) result = 0;
+            delete activeWizard;
+        }
+    }
+    guard.release();
+    return result;
+}
