@@ -1,0 +1,81 @@
+#pragma once
+
+// The fixed table of the 17 features: what the user sees of each and how it is
+// registered. Nothing in it changes while the program runs.
+
+enum class FeatureCategory { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
+
+enum class FeatureKind { MenuExtension, SourceViewerSetting };
+
+enum class LegacyMode {
+    Migrate,        // moved to the current caption when the wizard starts
+    RemoveInstead,  // left in place; removal deletes it instead of the current caption
+};
+
+// One context-menu item: the registry key name, the script appended to the
+// script base address, and Internet Explorer's context bits.
+struct MenuEntry {
+    const char* caption;
+    const char* script;  // null for discontinued features, which are never registered
+    unsigned char contexts;
+};
+
+struct LegacyCaption {
+    int entryIndex;  // which entry, counted from 1
+    const char* oldCaption;
+    LegacyMode mode;
+};
+
+// An entry whose stored contexts byte differs from expectedContexts can be
+// upgraded by registering the first entryCount entries again.
+struct UpgradeOffer {
+    const char* caption;
+    unsigned short checkBoxId;
+    unsigned short descriptionId;
+    const char* description;
+    unsigned char expectedContexts;
+    int entryCount;
+};
+
+// A read-only run of table items, for range-for.
+template <typename T>
+struct TableRange {
+    const T* first;
+    int count;
+    const T* begin() const { return first; }
+    const T* end() const { return first + count; }
+    int size() const { return count; }
+    const T& operator[](int index) const { return first[index]; }
+};
+
+struct FeatureEntry {
+    int number;  // 1 to 17, the row's place in the catalog
+    const char* caption;
+    const char* description;
+    FeatureCategory category;
+    FeatureKind kind;
+    unsigned short checkBoxId;
+    unsigned short descriptionId;
+    TableRange<MenuEntry> entries;  // the first is the probe entry
+    bool discontinued;
+    const char* refusalMessage;  // null unless discontinued
+    TableRange<LegacyCaption> legacyCaptions;
+    const UpgradeOffer* upgrade;  // null for most rows
+};
+
+class FeatureCatalog {
+public:
+    static constexpr int kRowCount = 17;
+
+    static TableRange<FeatureEntry> rows();  // in catalog order
+    static const FeatureEntry& row(int number);
+    // The row whose check box has this id; null when there is none.
+    static const FeatureEntry* findByCheckBoxId(int checkBoxId);
+    // The rows of one category, in catalog order: stores at most capacity of
+    // them in found and returns how many there are.
+    static int rowsInCategory(FeatureCategory category, const FeatureEntry* found[], int capacity);
+    // The rows that carry an upgrade offer, in catalog order, stored likewise.
+    static int rowsWithUpgrade(const FeatureEntry* found[], int capacity);
+    // The category's text in the wizard's category list.
+    static const char* categoryText(FeatureCategory category);
+};
