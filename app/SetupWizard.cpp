@@ -1,13 +1,97 @@
 #include "app/SetupWizard.h"
 
-SetupWizard::SetupWizard(HINSTANCE instance) : dialogWindow(nullptr), instance(instance) {}
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/EditBox.h"
+#include "controls/FeatureListPanel.h"
+#include "controls/GroupBox.h"
+#include "controls/PushButton.h"
+#include "controls/StaticText.h"
+#include "resources/ProductNames.h"
+#include "resources/resource.h"
+
+SetupWizard::SetupWizard(HINSTANCE instance)
+    : dialogWindow(nullptr), instance(instance), page(0), pictureGathererInstalled(0), portalLexiconInstalled(0),
+      portalLexiconPlusInstalled(0), freewareFinderInstalled(0), hostRedirectorInstalled(0), xdriveCourierInstalled(0),
+      idriveCourierInstalled(0), hereOpenerInstalled(0), formSentinelInstalled(0), targetRevealerInstalled(0),
+      markupReaderSwapInstalled(0), paneUnwrapperInstalled(0), omniQueryInstalled(0), uriGrabberInstalled(0),
+      remoteMarkupPeekInstalled(0), crumbViewerInstalled(0), polyglotRelayInstalled(0), xdriveOldCaptions(false),
+      hasUpgradePage(false), portalLexiconOutdated(false), portalLexiconPlusOutdated(false), pictureGathererRow(0),
+      portalLexiconRow(0), portalLexiconPlusRow(0), freewareFinderRow(0), hostRedirectorRow(0), omniQueryRow(0),
+      uriGrabberRow(0), polyglotRelayRow(0) {}
+
+// The windows went with the dialog; only the objects are left to delete.
+SetupWizard::~SetupWizard() {
+    backButton.reset();
+    nextButton.reset();
+    cancelButton.reset();
+    separatorLine.reset();
+    welcomeText1.reset();
+    welcomeText2.reset();
+    welcomeText3.reset();
+    featuresText1.reset();
+    featuresText2.reset();
+    xdriveCourierText.reset();
+    xdriveCourierCheck.reset();
+    idriveCourierText.reset();
+    idriveCourierCheck.reset();
+    hereOpenerText.reset();
+    hereOpenerCheck.reset();
+    formSentinelText.reset();
+    formSentinelCheck.reset();
+    targetRevealerText.reset();
+    targetRevealerCheck.reset();
+    remoteMarkupPeekText.reset();
+    remoteMarkupPeekCheck.reset();
+    crumbViewerText.reset();
+    crumbViewerCheck.reset();
+    markupReaderSwapText.reset();
+    editorBrowseButton.reset();
+    editorPathEdit.reset();
+    markupReaderSwapCheck.reset();
+    categoryCombo.reset();
+    categoryFrame.reset();
+    featurePanel.reset();
+    editorPath.reset();
+    paneUnwrapperText.reset();
+    paneUnwrapperCheck.reset();
+    upgradeText.reset();
+    portalLexiconUpgradeCheck.reset();
+    portalLexiconUpgradeText.reset();
+    portalLexiconPlusUpgradeCheck.reset();
+    portalLexiconPlusUpgradeText.reset();
+}
 
 int SetupWizard::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {
     dialogWindow = window;
-    // Escape and the close box arrive as IDCANCEL, like the Cancel button.
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        EndDialog(window, 2);
+    switch (message) {
+    case WM_INITDIALOG:
+        initDialog();
         return 1;
+    case WM_COMMAND:
+        return onCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_VSCROLL:
+        onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        return 0;
+    default:
+        return 0;
     }
-    return 0;
+}
+
+void SetupWizard::initDialog() {
+    SetClassLongPtrA(dialogWindow, GCLP_HICON,
+                     reinterpret_cast<LONG_PTR>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_KELVARA))));
+    page = 0;
+    xdriveOldCaptions = false;
+    // Everything the controls show is known before the first one is made.
+    detectInstalledFeatures();
+    readSourceViewerSetting();
+    createPageControls();
+    createFeaturePanel();
+    createCategoryControls();
+    if (portalLexiconOutdated || portalLexiconPlusOutdated) createUpgradeControls();
+}
+
+int SetupWizard::messageBox(const char* text, UINT icon) {
+    return MessageBoxA(dialogWindow, text, KELVARA_MESSAGE_CAPTION, MB_OK | icon | MB_TOPMOST);
 }

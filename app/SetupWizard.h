@@ -2,18 +2,172 @@
 
 #include <windows.h>
 
+#include <memory>
+
+class CheckBox;
+class Control;
+class ComboBox;
+class EditBox;
+class FeatureListPanel;
+class GroupBox;
+class PushButton;
+class StaticText;
+struct FeatureEntry;
+
 // The wizard: one modal dialog whose pages are made by showing and hiding
-// controls created once, when the dialog starts.
+// controls that are all created once, when the dialog starts.
+//
+// Its operations are spread over the subsystems they concern: the layout,
+// commands and pages here in app/, the menu-entry operations in registry/,
+// the detection of what is installed in catalog/.
 class SetupWizard {
 public:
     explicit SetupWizard(HINSTANCE instance);
-    virtual ~SetupWizard() = default;
+    virtual ~SetupWizard();
 
     SetupWizard(const SetupWizard&) = delete;
     SetupWizard& operator=(const SetupWizard&) = delete;
 
     int handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Pages and the final commit.
+    bool showPage();
+
+    // Menu entries and the other registry locations; each failure to write or
+    // delete is reported to the user by the operation itself.
+    bool registerMenuEntry(const char* caption, const char* script, DWORD contexts);
+    bool unregisterMenuEntry(const char* caption);
+    bool isMenuEntryRegistered(const char* caption);
+    bool fileExists(const char* path);
+    void reportSetupFailure(bool removing);
+    void readSourceViewerSetting();
+    bool removeSourceViewerSetting();
+
+    // What is installed, with the move of entries written under older captions.
+    void detectInstalledFeatures();
+
     HWND dialogWindow;
     HINSTANCE instance;
+    int page;
+
+    // Start states, 0 or 1: whether each feature was installed when the wizard
+    // started. The commit writes only where the user's choice differs.
+    int pictureGathererInstalled;
+    int portalLexiconInstalled;
+    int portalLexiconPlusInstalled;
+    int freewareFinderInstalled;
+    int hostRedirectorInstalled;
+    int xdriveCourierInstalled;
+    int idriveCourierInstalled;
+    int hereOpenerInstalled;
+    int formSentinelInstalled;
+    int targetRevealerInstalled;
+    int markupReaderSwapInstalled;
+    int paneUnwrapperInstalled;
+    int omniQueryInstalled;
+    int uriGrabberInstalled;
+    int remoteMarkupPeekInstalled;
+    int crumbViewerInstalled;
+    int polyglotRelayInstalled;
+
+    bool xdriveOldCaptions;
+    bool hasUpgradePage;
+    bool portalLexiconOutdated;
+    bool portalLexiconPlusOutdated;
+
+    std::unique_ptr<PushButton> backButton;
+    std::unique_ptr<PushButton> nextButton;
+    std::unique_ptr<PushButton> cancelButton;
+    std::unique_ptr<StaticText> separatorLine;
+    std::unique_ptr<StaticText> welcomeText1;
+    std::unique_ptr<StaticText> welcomeText2;
+    std::unique_ptr<StaticText> welcomeText3;
+    std::unique_ptr<StaticText> featuresText1;
+    std::unique_ptr<StaticText> featuresText2;
+    std::unique_ptr<StaticText> upgradeText;
+    std::unique_ptr<StaticText> portalLexiconUpgradeText;
+    std::unique_ptr<StaticText> portalLexiconPlusUpgradeText;
+    std::unique_ptr<StaticText> xdriveCourierText;
+    std::unique_ptr<StaticText> idriveCourierText;
+    std::unique_ptr<StaticText> hereOpenerText;
+    std::unique_ptr<StaticText> formSentinelText;
+    std::unique_ptr<StaticText> targetRevealerText;
+    std::unique_ptr<StaticText> markupReaderSwapText;
+    std::unique_ptr<StaticText> remoteMarkupPeekText;
+    std::unique_ptr<StaticText> crumbViewerText;
+    std::unique_ptr<PushButton> editorBrowseButton;
+    std::unique_ptr<EditBox> editorPathEdit;
+    std::unique_ptr<StaticText> paneUnwrapperText;
+    std::unique_ptr<CheckBox> portalLexiconUpgradeCheck;
+    std::unique_ptr<CheckBox> portalLexiconPlusUpgradeCheck;
+    std::unique_ptr<CheckBox> xdriveCourierCheck;
+    std::unique_ptr<CheckBox> idriveCourierCheck;
+    std::unique_ptr<CheckBox> hereOpenerCheck;
+    std::unique_ptr<CheckBox> formSentinelCheck;
+    std::unique_ptr<CheckBox> targetRevealerCheck;
+    std::unique_ptr<CheckBox> markupReaderSwapCheck;
+    std::unique_ptr<CheckBox> paneUnwrapperCheck;
+    std::unique_ptr<CheckBox> remoteMarkupPeekCheck;
+    std::unique_ptr<CheckBox> crumbViewerCheck;
+    std::unique_ptr<ComboBox> categoryCombo;
+    std::unique_ptr<GroupBox> categoryFrame;
+    std::unique_ptr<FeatureListPanel> featurePanel;
+
+    short pictureGathererRow;
+    short portalLexiconRow;
+    short portalLexiconPlusRow;
+    short freewareFinderRow;
+    short hostRedirectorRow;
+    short omniQueryRow;
+    short uriGrabberRow;
+    short polyglotRelayRow;
+
+    // The source viewer's program path read at start; empty when there is none.
+    std::unique_ptr<char[]> editorPath;
+
+    // Per-feature members, found by the feature's catalog row. The slots are
+    // null where the feature has no such member.
+    int& startState(const FeatureEntry& feature);
+    short* panelRow(const FeatureEntry& feature);
+    std::unique_ptr<CheckBox>* checkSlot(const FeatureEntry& feature);
+    std::unique_ptr<StaticText>* textSlot(const FeatureEntry& feature);
+    CheckBox* featureCheck(const FeatureEntry& feature);  // null until created
+    bool* outdatedFlag(const FeatureEntry& feature);
+    std::unique_ptr<CheckBox>* upgradeCheckSlot(const FeatureEntry& feature);
+    std::unique_ptr<StaticText>* upgradeTextSlot(const FeatureEntry& feature);
+
+private:
+    static constexpr int kMostFeatureControls = 4;
+
+    void initDialog();
+    void createPageControls();
+    void createFeaturePanel();
+    void createCategoryControls();
+    void createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight);
+    void createUpgradeControls();
+
+    int onCommand(int id, int notification);
+    int next();
+    void onScroll(int request, short position);
+    void showCategory(int listIndex);
+    void refuseTick(const FeatureEntry& feature);
+    int featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]);
+    void showFeatureControls(const FeatureEntry& feature, bool visible);
+    void enableFeatureControls(const FeatureEntry& feature, bool enabled);
+
+    void showWelcomePage();
+    void showUpgradePage();
+    void showFeaturesPage();
+    void showAllCategoryControls(bool visible);
+    void showUpgradeControls(bool visible);
+    bool finish();
+    bool editorPathIsUsable();
+    bool commit(bool& changed);
+    bool chosen(const FeatureEntry& feature);
+    bool addFeature(const FeatureEntry& feature);
+    bool removeFeature(const FeatureEntry& feature);
+    const char* removalCaption(const FeatureEntry& feature, int entryIndex);
+    void freezeChoices();
+
+    int messageBox(const char* text, UINT icon);
 };

@@ -1,0 +1,202 @@
+// The three pages, and the final step: the source viewer's path check, then
+// the commit of every difference between the user's ticks and the start states.
+#include <memory>
+
+#include "app/SetupWizard.h"
+#include "catalog/FeatureCatalog.h"
+#include "catalog/WizardTexts.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/EditBox.h"
+#include "controls/FeatureListPanel.h"
+#include "controls/GroupBox.h"
+#include "controls/PushButton.h"
+#include "controls/StaticText.h"
+
+bool SetupWizard::showPage() {
+    if (page == 0) {
+        showWelcomePage();
+        return true;
+    }
+    switch (page - (hasUpgradePage ? 1 : 0)) {
+    case 0:
+        showUpgradePage();
+        return true;
+    case 1:
+        showFeaturesPage();
+        return true;
+    case 2:
+        return finish();
+    default:
+        return true;
+    }
+}
+
+void SetupWizard::showWelcomePage() {
+    categoryFrame->show(false);
+    categoryCombo->show(false);
+    featuresText1->show(false);
+    featuresText2->show(false);
+    showAllCategoryControls(false);
+    featurePanel->hide();
+    if (hasUpgradePage) showUpgradeControls(false);
+    welcomeText1->show(true);
+    welcomeText2->show(true);
+    welcomeText3->show(true);
+    backButton->enable(false);
+    nextButton->setText(kNextLabel);
+    nextButton->focus();
+}
+
+void SetupWizard::showUpgradePage() {
+    categoryFrame->show(false);
+    categoryCombo->show(false);
+    welcomeText1->show(false);
+    welcomeText2->show(false);
+    welcomeText3->show(false);
+    featuresText1->show(false);
+    featuresText2->show(false);
+    showAllCategoryControls(false);
+    featurePanel->hide();
+    showUpgradeControls(true);
+    backButton->enable(true);
+    nextButton->setText(kNextLabel);
+}
+
+// Always opens on the first category with the list at its top. Setting the
+// selection in code sends no notification, so the page is laid out here.
+void SetupWizard::showFeaturesPage() {
+    if (hasUpgradePage) showUpgradeControls(false);
+    welcomeText1->show(false);
+    welcomeText2->show(false);
+    welcomeText3->show(false);
+    showAllCategoryControls(false);
+    categoryFrame->show(true);
+    categoryCombo->setSelection(0);
+    categoryCombo->show(true);
+    featuresText1->show(true);
+    featuresText2->show(true);
+    featurePanel->scrollTo(0);
+    backButton->enable(true);
+    nextButton->setText(kFinishLabel);
+    categoryCombo->focus();
+}
+
+void SetupWizard::showAllCategoryControls(bool visible) {
+    for (const FeatureEntry& feature : FeatureCatalog::rows())
+        if (feature.category != FeatureCategory::Information) showFeatureControls(feature, visible);
+}
+
+void SetupWizard::showUpgradeControls(bool visible) {
+    upgradeText->show(visible);
+    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
+        if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
+        (*upgradeCheckSlot(feature))->show(visible);
+        (*upgradeTextSlot(feature))->show(visible);
+    }
+}
+
+bool SetupWizard::finish() {
+    if (!editorPathIsUsable()) return true;
+    bool changed = false;
+    // A failed write has been reported and has left only Cancel enabled.
+    if (!commit(changed)) return false;
+    if (!changed) {
+        messageBox(kNothingChanged, MB_ICONWARNING);
+        --page;
+        return true;
+    }
+    freezeChoices();
+    messageBox(kSetupComplete, MB_ICONINFORMATION);
+    return true;
+}
+
+// A source viewer that stays must name a program that exists. When it does
+// not, the user is shown the field in its category and stays on the page.
+bool SetupWizard::editorPathIsUsable() {
+    if (markupReaderSwapCheck == nullptr || !markupReaderSwapCheck->isChecked()) return true;
+    const int length = editorPathEdit->textLength();
+    if (length > 0) {
+        std::unique_ptr<char[]> path(new char[length + 1]);
+        editorPathEdit->getText(path.get(), length + 1);
+        if (fileExists(path.get())) return true;
+    }
+    messageBox(length == 0 ? kEditorPathMissing : kEditorNotFound, MB_ICONWARNING);
+    --page;
+    const bool freeServicesListed = xdriveCourierInstalled == 1 || idriveCourierInstalled == 1;
+    categoryCombo->setSelection(freeServicesListed ? 4 : 3);
+    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
+        if (feature.category == FeatureCategory::Information) continue;
+        const bool visible = feature.kind == FeatureKind::SourceViewerSetting ||
+                             (feature.category == FeatureCategory::Other && length > 0);
+        showFeatureControls(feature, visible);
+    }
+    featurePanel->hide();
+    return false;
+}
+
+// Upgrades first, then every menu feature in catalog order, then the source
+// viewer. The first failure ends it; nothing written before is undone.
+bool SetupWizard::commit(bool& changed) {
+    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
+        if (feature.upgrade == nullptr || !*outdatedFlag(feature) || !(*upgradeCheckSlot(feature))->isChecked()) continue;
+        for (int i = 0; i < feature.upgrade->entryCount; ++i) {
+            const MenuEntry& entry = feature.entries[i];
+            if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
+        }
+        changed = true;
+    }
+    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
+        if (feature.kind != FeatureKind::MenuExtension) continue;
+        const bool wanted = chosen(feature);
+        if (wanted == (startState(feature) == 1)) continue;
+        // A discontinued feature can only go; its check box refuses ticks.
+        if (wanted && feature.discontinued) continue;
+        if (!(wanted ? addFeature(feature) : removeFeature(feature))) return false;
+        changed = true;
+    }
+    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
+        if (feature.kind != FeatureKind::SourceViewerSetting || featureCheck(feature) == nullptr) continue;
+        if (chosen(feature) || startState(feature) == 0) continue;
+        if (!removeSourceViewerSetting()) return false;
+        changed = true;
+    }
+    return true;
+}
+
+bool SetupWizard::chosen(const FeatureEntry& feature) {
+    if (const short* row = panelRow(feature)) return featurePanel->isChecked(*row);
+    CheckBox* check = featureCheck(feature);
+    return check != nullptr && check->isChecked();
+}
+
+bool SetupWizard::addFeature(const FeatureEntry& feature) {
+    for (const MenuEntry& entry : feature.entries)
+        if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
+    return true;
+}
+
+bool SetupWizard::removeFeature(const FeatureEntry& feature) {
+    for (int i = 0; i < feature.entries.size(); ++i)
+        if (!unregisterMenuEntry(removalCaption(feature, i + 1))) return false;
+    return true;
+}
+
+// Xdrive Courier may still be registered under its older captions; then
+// those are what is removed.
+const char* SetupWizard::removalCaption(const FeatureEntry& feature, int entryIndex) {
+    if (xdriveOldCaptions)
+        for (const LegacyCaption& legacy : feature.legacyCaptions)
+            if (legacy.mode == LegacyMode::RemoveInstead && legacy.entryIndex == entryIndex) return legacy.oldCaption;
+    return feature.entries[entryIndex - 1].caption;
+}
+
+void SetupWizard::freezeChoices() {
+    backButton->enable(false);
+    nextButton->setText(kCloseLabel);
+    cancelButton->enable(false);
+    categoryCombo->enable(false);
+    featurePanel->disable();
+    for (const FeatureEntry& feature : FeatureCatalog::rows())
+        if (feature.category != FeatureCategory::Information) enableFeatureControls(feature, false);
+}

@@ -1,0 +1,78 @@
+#include "tests/support/WizardHost.h"
+
+#include <gtest/gtest.h>
+
+#include "app/WizardDialog.h"
+#include "resources/resource.h"
+
+WizardHost::WizardHost() : wizardObject(new SetupWizard(GetModuleHandleA(nullptr))) {}
+
+WizardHost::~WizardHost() { close(); }
+
+void WizardHost::open() {
+    activeWizard = wizardObject.get();
+    dialogWindow = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr,
+                                      wizardDialogProc, 0);
+    ASSERT_NE(nullptr, dialogWindow) << "error " << GetLastError();
+    pumpMessages();
+}
+
+void WizardHost::close() {
+    if (dialogWindow != nullptr) DestroyWindow(dialogWindow);
+    dialogWindow = nullptr;
+    pumpMessages();
+}
+
+ChildState WizardHost::read(int id) const {
+    HWND child = control(id);
+    EXPECT_NE(nullptr, child) << "no control " << id;
+    return child != nullptr ? readChild(child) : ChildState{};
+}
+
+bool WizardHost::ticked(int id) const { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+RECT WizardHost::clientRect() const {
+    RECT rect{};
+    GetClientRect(dialogWindow, &rect);
+    return rect;
+}
+
+void WizardHost::click(int id) {
+    HWND button = control(id);
+    ASSERT_NE(nullptr, button) << "no control " << id;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    pumpMessages();
+}
+
+void WizardHost::chooseCategory(int listIndex) {
+    HWND combo = control(1008);
+    SendMessageA(combo, CB_SETCURSEL, listIndex, 0);
+    SendMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    pumpMessages();
+}
+
+void WizardHost::scroll(int request, int position) {
+    SendMessageA(dialogWindow, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(control(106)));
+    pumpMessages();
+}
+
+namespace menu {
+
+const char* const kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt\\";
+
+std::string keyOf(const std::string& caption) { return kMenuExt + caption; }
+
+void install(const std::string& caption, const std::string& address, unsigned char contexts) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, keyOf(caption), "", address));
+    ASSERT_EQ(ERROR_SUCCESS, reg::setByte(HKEY_CURRENT_USER, keyOf(caption), "contexts", contexts));
+}
+
+bool installed(const std::string& caption) { return reg::keyExists(HKEY_CURRENT_USER, keyOf(caption)); }
+
+reg::Value address(const std::string& caption) { return reg::readValue(HKEY_CURRENT_USER, keyOf(caption), ""); }
+
+reg::Value contexts(const std::string& caption) {
+    return reg::readValue(HKEY_CURRENT_USER, keyOf(caption), "contexts");
+}
+
+}  // namespace menu
