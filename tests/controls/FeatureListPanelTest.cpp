@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/FeatureListPanel.h"
+#include "tests/support/TestWindow.h"
+
+namespace {
+
+constexpr int kBarId = 106;
+int boxId(int row) { return 1100 + 2 * row; }
+int descriptionId(int row) { return 1101 + 2 * row; }
+
+class FeatureListPanelTest : public ::testing::Test {
+protected:
+    std::unique_ptr<FeatureListPanel> filled(short capacity, int rows) {
+        auto panel = std::make_unique<FeatureListPanel>(host.handle(), host.instance(), capacity, kBarId);
+        for (int row = 0; row < rows; ++row) addRow(*panel, row);
+        return panel;
+    }
+    short addRow(FeatureListPanel& panel, int row) {
+        const std::string caption = "機能" + std::to_string(row);
+        return panel.addRow(caption.c_str(), boxId(row), "説明", descriptionId(row), false);
+    }
+
+    HWND box(int row) const { return GetDlgItem(host.handle(), boxId(row)); }
+    HWND description(int row) const { return GetDlgItem(host.handle(), descriptionId(row)); }
+    HWND bar() const { return GetDlgItem(host.handle(), kBarId); }
+    int barPosition() const { return GetScrollPos(bar(), SB_CTL); }
+    int barMaximum() const {
+        int minimum = -1, maximum = -1;
+        GetScrollRange(bar(), SB_CTL, &minimum, &maximum);
+        EXPECT_EQ(0, minimum);
+        return maximum;
+    }
+
+    // The rows on screen, top to bottom; each must sit in its slot of the view.
+    std::vector<int> view(int rows) const {
+        std::vector<int> shown;
+        for (int row = 0; row < rows; ++row) {
+            ChildState boxState = readChild(box(row));
+            ChildState descriptionState = readChild(description(row));
+            EXPECT_EQ(boxState.visible, descriptionState.visible) << "row " << row;
+            if (!boxState.visible) continue;
+            const int slot = static_cast<int>(shown.size());
+            EXPECT_EQ(24, boxState.rect.left) << "row " << row;
+            EXPECT_EQ(84 + 44 * slot, boxState.rect.top) << "row " << row;
+            EXPECT_EQ(32, descriptionState.rect.left) << "row " << row;
+            EXPECT_EQ(98 + 44 * slot, descriptionState.rect.top) << "row " << row;
+            shown.push_back(row);
+        }
+        return shown;
+    }
+
+    TestWindow host;
+};
+
+using Rows = std::vector<int>;
+using Edges = std::vector<LONG>;
+Edges edges(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+TEST_F(FeatureListPanelTest, FillingMakesHiddenRowsAndGrowsTheRangeFromTheFifthRow) {
+    FeatureListPanel panel(host.handle(), host.instance(), 8, kBarId);
+    ChildState barState = readChild(bar());
+    EXPECT_EQ((Edges{436, 84, 452, 258}), edges(barState.rect));
+    EXPECT_FALSE(barState.visible);
+
+    EXPECT_EQ(0, panel.addRow("先頭", boxId(0), "一行目", descriptionId(0), true));
+    EXPECT_EQ(WS_GROUP, readChild(box(0)).style & WS_GROUP);
+    const int expectedMaximum[] = {0, 0, 0, 0, 0, 1, 2, 3, 4};
+    for (int row = 1; row < 8; ++row) {
+        EXPECT_EQ(row, addRow(panel, row));
+        EXPECT_EQ(expectedMaximum[row + 1], barMaximum()) << "after row " << row;
+    }
+    for (int row = 0; row < 8; ++row) {
+        ChildState boxState = readChild(box(row));
+        ChildState descriptionState = readChild(description(row));
+        EXPECT_EQ((Edges{24, 84, 424, 98}), edges(boxState.rect));
+        EXPECT_EQ((Edges{32, 98, 432, 126}), edges(descriptionState.rect));
+        EXPECT_FALSE(boxState.visible || descriptionState.visible);
+    }
+    EXPECT_EQ("説明", readChild(description(3)).text);
+    EXPECT_FALSE(readChild(bar()).visible);
+
+    EXPECT_EQ(7, addRow(panel, 8));
+    EXPECT_EQ(nullptr, box(8));
+    EXPECT_EQ(nullptr, description(8));
+    EXPECT_EQ(4, barMaximum());
+}
+
+TEST_F(FeatureListPanelTest, ScrollToShowsOnePageAndStopsAtTheLastOne) {
+    auto panel = filled(8, 8);
+    panel->scrollTo(0);
+    EXPECT_EQ((Rows{0, 1, 2, 3}), view(8));
+    EXPECT_TRUE(readChild(bar()).visible);
+    panel->scrollTo(2);
+    EXPECT_EQ((Rows{2, 3, 4, 5}), view(8));
+    EXPECT_EQ(2, barPosition());
+    panel->scrollTo(7);
+    EXPECT_EQ((Rows{4, 5, 6, 7}), view(8));
+    EXPECT_EQ(4, barPosition());
+}
+
+TEST_F(FeatureListPanelTest, LineStepsPastAnEndDoNothingAtAll) {
+    auto panel = filled(8, 8);
+    panel->scrollTo(2);
+    panel->scrollDown(3);
+    EXPECT_EQ((Rows{2, 3, 4, 5}), view(8));
+    panel->scrollDown(1);
+    EXPECT_EQ((Rows{3, 4, 5, 6}), view(8));
+    panel->scrollUp(2);
+    EXPECT_EQ((Rows{1, 2, 3, 4}), view(8));
+    EXPECT_EQ(1, barPosition());
+
+    // Hidden first, so that even redrawing the same view would show.
+    panel->scrollTo(0);
+    panel->hide();
+    panel->scrollUp(1);
+    EXPECT_EQ(Rows{}, view(8));
+    panel->scrollTo(4);
+    panel->hide();
+    panel->scrollDown(1);
+    EXPECT_EQ(Rows{}, view(8));
+}
+
+TEST_F(FeatureListPanelTest, PageStepsStopAtTheEnds) {
+    auto panel = filled(12, 12);
+    panel->scrollTo(1);
+    panel->pageDown();
+    EXPECT_EQ((Rows{5, 6, 7, 8}), view(12));
+    panel->pageDown();
+    EXPECT_EQ((Rows{8, 9, 10, 11}), view(12));
+    panel->hide();
+    panel->pageDown();
+    EXPECT_EQ(Rows{}, view(12));
+
+    panel->scrollTo(8);
+    panel->pageUp();
+    EXPECT_EQ((Rows{4, 5, 6, 7}), view(12));
+    panel->scrollTo(3);
+    panel->pageUp();
+    EXPECT_EQ((Rows{0, 1, 2, 3}), view(12));
+    EXPECT_EQ(0, barPosition());
+    panel->hide();
+    panel->pageUp();
+    EXPECT_EQ(Rows{}, view(12));
+}
+
+TEST_F(FeatureListPanelTest, RowsKeepTheirTicksOutOfViewAndWhenHidden) {
+    auto panel = filled(8, 8);
+    panel->checkRow(1);
+    panel->checkRow(6);
+    panel->scrollTo(4);
+    EXPECT_FALSE(readChild(box(1)).visible);
+    EXPECT_TRUE(panel->isChecked(1));
+    SendMessageA(box(5), BM_CLICK, 0, 0);
+    EXPECT_TRUE(panel->isChecked(5));
+
+    panel->hide();
+    EXPECT_EQ(Rows{}, view(8));
+    EXPECT_FALSE(readChild(bar()).visible);
+    panel->scrollTo(0);
+    EXPECT_EQ((Rows{0, 1, 2, 3}), view(8));
+    const bool expected[] = {false, true, false, false, false, true, true, false};
+    for (short row = 0; row < 8; ++row) {
+        EXPECT_EQ(expected[row], panel->isChecked(row)) << "row " << row;
+        EXPECT_EQ(expected[row], SendMessageA(box(row), BM_GETCHECK, 0, 0) == BST_CHECKED) << "row " << row;
+    }
+}
+
+TEST_F(FeatureListPanelTest, DisableGreysOnlyTheRowsInView) {
+    auto panel = filled(8, 8);
+    panel->scrollTo(2);
+    panel->disable();
+    for (int row = 0; row < 8; ++row) {
+        const bool inView = row >= 2 && row <= 5;
+        EXPECT_EQ(!inView, readChild(box(row)).enabled) << "row " << row;
+        EXPECT_EQ(!inView, readChild(description(row)).enabled) << "row " << row;
+    }
+    EXPECT_TRUE(readChild(bar()).enabled);
+}
+
+TEST_F(FeatureListPanelTest, PartlyFilledPanelStopsAtItsLastRow) {
+    auto panel = filled(8, 6);
+    EXPECT_EQ(2, barMaximum());
+    EXPECT_FALSE(panel->isChecked(7));
+    panel->scrollTo(7);
+    EXPECT_EQ((Rows{2, 3, 4, 5}), view(6));
+    EXPECT_EQ(2, barPosition());
+    panel->hide();
+    panel->scrollDown(1);
+    EXPECT_EQ(Rows{}, view(6));
+    panel->scrollTo(0);
+    panel->pageDown();
+    EXPECT_EQ((Rows{2, 3, 4, 5}), view(6));
+}
+
+TEST_F(FeatureListPanelTest, FourRowsOrFewerNeverScroll) {
+    auto panel = filled(2, 2);
+    EXPECT_EQ(1, addRow(*panel, 2));
+    EXPECT_EQ(nullptr, box(2));
+    panel->checkRow(2);
+    EXPECT_FALSE(panel->isChecked(2));
+
+    panel->scrollTo(5);
+    EXPECT_EQ((Rows{0, 1}), view(2));
+    panel->scrollDown(1);
+    panel->pageDown();
+    EXPECT_EQ((Rows{0, 1}), view(2));
+    EXPECT_EQ(0, barMaximum());
+    EXPECT_FALSE(readChild(bar()).visible);
+
+    panel->disable();
+    EXPECT_FALSE(readChild(box(1)).enabled);
+    panel->hide();
+    EXPECT_EQ(Rows{}, view(2));
+}
+
+}  // namespace
