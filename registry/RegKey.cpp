@@ -1,0 +1,77 @@
+#include "registry/RegKey.h"
+
+#include <cstring>
+
+namespace {
+
+// Enough to read a value, write one and walk the subkeys.
+constexpr REGSAM kWritableAccess = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_ENUMERATE_SUB_KEYS;
+
+}  // namespace
+
+RegKey::RegKey() : RegKey(HKEY_CURRENT_USER) {}
+
+RegKey::RegKey(HKEY root) : handle(nullptr), root(root) {}
+
+// The root is a predefined key and is never closed.
+RegKey::~RegKey() { close(); }
+
+const char* RegKey::setPath(const char* newPath) {
+    const size_t size = std::strlen(newPath) + 1;
+    path.reset(new char[size]);
+    std::memcpy(path.get(), newPath, size);
+    return path.get();
+}
+
+void RegKey::close() {
+    if (handle != nullptr) RegCloseKey(handle);
+    handle = nullptr;
+}
+
+LONG RegKey::openKey(bool writable) {
+    close();
+    HKEY opened = nullptr;
+    const LONG status = RegOpenKeyExA(root, path.get(), 0, writable ? kWritableAccess : KEY_QUERY_VALUE, &opened);
+    if (status == ERROR_SUCCESS) handle = opened;
+    return status;
+}
+
+LONG RegKey::createKey() {
+    close();
+    HKEY created = nullptr;
+    const LONG status = RegCreateKeyExA(root, path.get(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                                        &created, nullptr);
+    if (status == ERROR_SUCCESS) handle = created;
+    return status;
+}
+
+LONG RegKey::deleteKey() { return RegDeleteKeyA(root, path.get()); }
+
+LONG RegKey::queryValueSize(const char* name, DWORD* type, DWORD* size) {
+    return RegQueryValueExA(handle, name, nullptr, type, nullptr, size);
+}
+
+LONG RegKey::queryValue(const char* name, DWORD* type, BYTE* data, DWORD* size) {
+    return RegQueryValueExA(handle, name, nullptr, type, data, size);
+}
+
+LONG RegKey::setValue(const char* name, const DWORD* type, const BYTE* data, const DWORD* size) {
+    return RegSetValueExA(handle, name, 0, *type, data, *size);
+}
+
+// Stored values are compared as bytes, not as text: a contexts mask or any
+// binary value may hold a zero byte before the bytes that differ.
+bool RegKey::valueEquals(const char* name, const DWORD* type, const BYTE* data, const DWORD* size) {
+    BYTE stored[kCompareLimit];
+    DWORD storedType = 0;
+    DWORD storedSize = sizeof stored;
+    if (RegQueryValueExA(handle, name, nullptr, &storedType, stored, &storedSize) != ERROR_SUCCESS) return false;
+    return storedType == *type && storedSize == *size && std::memcmp(stored, data, storedSize) == 0;
+}
+
+bool RegKey::exists() {
+    HKEY probe = nullptr;
+    if (RegOpenKeyExA(root, path.get(), 0, KEY_READ, &probe) != ERROR_SUCCESS) return false;
+    RegCloseKey(probe);
+    return true;
+}
