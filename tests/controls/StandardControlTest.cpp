@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
@@ -19,51 +16,46 @@ namespace {
 
 class StandardControlTest : public ::testing::Test {
 protected:
-    // Creates the control shown, with a size a click can land in.
-    template <class Kind>
-    Kind& made(std::unique_ptr<Kind> control, const char* text = "") {
-        control->resize(200, 20);
-        EXPECT_TRUE(control->create(text, 2000));
-        control->show(true);
-        Kind& result = *control;
-        owned.emplace_back(std::move(control));
-        return result;
+    // Shown, and large enough for a click to land in it.
+    void createShown(Control& control, const char* text = "") {
+        control.resize(200, 20);
+        EXPECT_TRUE(control.create(text, 2000));
+        control.show(true);
     }
 
     TestWindow host;
-    std::vector<std::unique_ptr<Control>> owned;
-};
-
-struct StyleCase {
-    const char* name;
-    std::function<std::unique_ptr<Control>(HWND, HINSTANCE)> make;
-    const char* windowClass;
-    LONG style;
-    LONG exStyle;
+    HWND parent = host.handle();
+    HINSTANCE instance = host.instance();
 };
 
 TEST_F(StandardControlTest, EachKindGivesItsWindowExactlyItsClassAndStyle) {
-    const StyleCase cases[] = {
-        {"push button", [](HWND p, HINSTANCE i) { return std::make_unique<PushButton>(p, i); }, "Button", 0x10000, 0},
-        {"check box", [](HWND p, HINSTANCE i) { return std::make_unique<CheckBox>(p, i, false); }, "Button", 0x10003,
-         0},
-        {"grouped check box", [](HWND p, HINSTANCE i) { return std::make_unique<CheckBox>(p, i, true); }, "Button",
-         0x30003, 0},
-        {"combo box", [](HWND p, HINSTANCE i) { return std::make_unique<ComboBox>(p, i, false); }, "ComboBox",
-         0x10203, 0},
-        {"grouped combo box", [](HWND p, HINSTANCE i) { return std::make_unique<ComboBox>(p, i, true); }, "ComboBox",
-         0x30203, 0},
-        {"edit box", [](HWND p, HINSTANCE i) { return std::make_unique<EditBox>(p, i); }, "Edit", 0x10080,
-         WS_EX_CLIENTEDGE},
-        {"group box", [](HWND p, HINSTANCE i) { return std::make_unique<GroupBox>(p, i); }, "Button", 0x7, 0},
-        {"scroll bar", [](HWND p, HINSTANCE i) { return std::make_unique<ScrollBar>(p, i); }, "ScrollBar", 0x10001, 0},
-        {"static text", [](HWND p, HINSTANCE i) { return std::make_unique<StaticText>(p, i); }, "Static", 0, 0},
+    PushButton button(parent, instance);
+    CheckBox box(parent, instance, false), groupedBox(parent, instance, true);
+    ComboBox list(parent, instance, false), groupedList(parent, instance, true);
+    EditBox field(parent, instance);
+    GroupBox frame(parent, instance);
+    ScrollBar bar(parent, instance);
+    StaticText label(parent, instance);
+    const struct {
+        Control& control;
+        const char* windowClass;
+        LONG style;
+        LONG exStyle;
+    } cases[] = {
+        {button, "Button", 0x10000, 0},
+        {box, "Button", 0x10003, 0},
+        {groupedBox, "Button", 0x30003, 0},
+        {list, "ComboBox", 0x10203, 0},
+        {groupedList, "ComboBox", 0x30203, 0},
+        {field, "Edit", 0x10080, 0x200},
+        {frame, "Button", 0x7, 0},
+        {bar, "ScrollBar", 0x10001, 0},
+        {label, "Static", 0, 0},
     };
-    for (const StyleCase& expected : cases) {
-        SCOPED_TRACE(expected.name);
-        std::unique_ptr<Control> control = expected.make(host.handle(), host.instance());
-        ASSERT_TRUE(control->create("", 2000));
-        ChildState state = readChild(control->handle());
+    for (const auto& expected : cases) {
+        ASSERT_TRUE(expected.control.create("", 2000));
+        ChildState state = readChild(expected.control.handle());
+        SCOPED_TRACE(state.className);
         EXPECT_STRCASEEQ(expected.windowClass, state.className.c_str());
         EXPECT_EQ(expected.style | WS_CHILD, state.style);
         EXPECT_EQ(expected.exStyle, state.exStyle);
@@ -71,13 +63,15 @@ TEST_F(StandardControlTest, EachKindGivesItsWindowExactlyItsClassAndStyle) {
 }
 
 TEST_F(StandardControlTest, PushButtonRelabels) {
-    PushButton& button = made(std::make_unique<PushButton>(host.handle(), host.instance()), "次へ(&N) >");
+    PushButton button(parent, instance);
+    createShown(button, "次へ(&N) >");
     EXPECT_TRUE(button.setText("閉じる(&X)"));
     EXPECT_EQ("閉じる(&X)", readChild(button.handle()).text);
 }
 
 TEST_F(StandardControlTest, CheckBoxReadsItsTickFromTheWindow) {
-    CheckBox& box = made(std::make_unique<CheckBox>(host.handle(), host.instance(), false), "機能");
+    CheckBox box(parent, instance, false);
+    createShown(box, "機能");
     EXPECT_FALSE(box.isChecked());
     SendMessageA(box.handle(), BM_CLICK, 0, 0);
     EXPECT_TRUE(box.isChecked());
@@ -97,7 +91,8 @@ TEST_F(StandardControlTest, CheckBoxReadsItsTickFromTheWindow) {
 }
 
 TEST_F(StandardControlTest, ComboBoxKeepsTheOrderAddedAndItsSelection) {
-    ComboBox& list = made(std::make_unique<ComboBox>(host.handle(), host.instance(), true));
+    ComboBox list(parent, instance, true);
+    createShown(list);
     const char* items[] = {"ユーティリティ", "インターネット", "B", "a"};
     for (int index = 0; index < 4; ++index) EXPECT_EQ(index, list.addString(items[index]));
     for (int index = 0; index < 4; ++index) {
@@ -117,7 +112,8 @@ TEST_F(StandardControlTest, ComboBoxKeepsTheOrderAddedAndItsSelection) {
 }
 
 TEST_F(StandardControlTest, EditBoxHandsBackTheWholeShiftJisText) {
-    EditBox& field = made(std::make_unique<EditBox>(host.handle(), host.instance()));
+    EditBox field(parent, instance);
+    createShown(field);
     const char* path = "C:\\Program Files\\エディタ\\表示.exe";
     EXPECT_TRUE(field.setText(path));
     const int length = field.textLength();
@@ -129,7 +125,8 @@ TEST_F(StandardControlTest, EditBoxHandsBackTheWholeShiftJisText) {
 }
 
 TEST_F(StandardControlTest, ScrollBarRangeAndPositionReachTheWindow) {
-    ScrollBar& bar = made(std::make_unique<ScrollBar>(host.handle(), host.instance()));
+    ScrollBar bar(parent, instance);
+    createShown(bar);
     EXPECT_TRUE(bar.setRange(-2, 4));
     int minimum = 0, maximum = 0;
     GetScrollRange(bar.handle(), SB_CTL, &minimum, &maximum);
