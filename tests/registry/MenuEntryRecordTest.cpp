@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,67 +11,41 @@
 
 namespace {
 
-// Writes one entry the way the browser expects to find it, through RegKey only.
-void writeMenuEntry(const MenuEntry& entry) {
-    RegKey key;
-    key.setPath((std::string(kMenuExtPath) + entry.caption).c_str());
-    ASSERT_EQ(ERROR_SUCCESS, key.createKey()) << entry.caption;
-
-    const std::string address = std::string(kScriptBaseAddress) + entry.script;
-    const DWORD text = REG_SZ;
-    const DWORD textSize = static_cast<DWORD>(address.size() + 1);
-    EXPECT_EQ(ERROR_SUCCESS, key.setValue("", &text, reinterpret_cast<const BYTE*>(address.c_str()), &textSize));
-
-    const DWORD binary = REG_BINARY;
-    const DWORD one = 1;
-    EXPECT_EQ(ERROR_SUCCESS, key.setValue(kContextsValueName, &binary, &entry.contexts, &one));
-}
-
-std::string menuExtSubkey() { return std::string(kMenuExtPath).substr(0, std::strlen(kMenuExtPath) - 1); }
-
-class MenuEntryRecordTest : public ::testing::Test {
-protected:
+// Every entry that can be registered, written through RegKey as the browser
+// expects it and read back with plain registry calls. Some captions have 0x5C
+// as a trail byte; each must still be one key directly below MenuExt.
+TEST(MenuEntryRecordTest, EveryEntryReadsBackInTheBrowsersFormat) {
     RegistrySandbox sandbox;
-};
-
-TEST_F(MenuEntryRecordTest, ScriptBaseAddressIsAnHttpDirectory) {
-    const std::string base = kScriptBaseAddress;
-    EXPECT_EQ(0u, base.rfind("http://", 0));
-    EXPECT_EQ('/', base.back());
-}
-
-// Every entry that can be registered, read back with plain registry calls:
-// key names whose Shift-JIS trail bytes are 0x5C must stay one key each.
-TEST_F(MenuEntryRecordTest, EveryRegisteredEntryReadsBackInTheBrowsersFormat) {
-    std::vector<std::string> written;
+    std::vector<std::string> captions;
     for (const FeatureEntry& row : FeatureCatalog::rows()) {
         if (row.discontinued) continue;
         for (const MenuEntry& entry : row.entries) {
-            writeMenuEntry(entry);
-            written.push_back(entry.caption);
-        }
-    }
-    ASSERT_EQ(22u, written.size());
+            const std::string path = kMenuExtPath + std::string(entry.caption);
+            const std::string address = kScriptBaseAddress + std::string(entry.script);
+            RegKey key;
+            key.setPath(path.c_str());
+            ASSERT_EQ(ERROR_SUCCESS, key.createKey()) << entry.caption;
+            const DWORD text = REG_SZ;
+            const DWORD textSize = static_cast<DWORD>(address.size() + 1);
+            const DWORD binary = REG_BINARY;
+            const DWORD one = 1;
+            EXPECT_EQ(ERROR_SUCCESS, key.setValue("", &text, reinterpret_cast<const BYTE*>(address.c_str()), &textSize));
+            EXPECT_EQ(ERROR_SUCCESS, key.setValue(kContextsValueName, &binary, &entry.contexts, &one));
+            captions.push_back(entry.caption);
 
-    std::vector<std::string> found = reg::subkeys(HKEY_CURRENT_USER, menuExtSubkey());
-    std::sort(found.begin(), found.end());
-    std::sort(written.begin(), written.end());
-    EXPECT_EQ(written, found);
-
-    for (const FeatureEntry& row : FeatureCatalog::rows()) {
-        if (row.discontinued) continue;
-        for (const MenuEntry& entry : row.entries) {
-            const std::string path = std::string(kMenuExtPath) + entry.caption;
-            const std::string address = std::string(kScriptBaseAddress) + entry.script;
             const reg::Value target = reg::readValue(HKEY_CURRENT_USER, path, "");
-            EXPECT_EQ(static_cast<DWORD>(REG_SZ), target.type) << entry.caption;
-            EXPECT_EQ(std::vector<unsigned char>(address.c_str(), address.c_str() + address.size() + 1), target.data)
-                << entry.caption;
+            EXPECT_EQ(static_cast<DWORD>(REG_SZ), target.type);
+            EXPECT_EQ(std::vector<unsigned char>(address.c_str(), address.c_str() + textSize), target.data);
             const reg::Value contexts = reg::readValue(HKEY_CURRENT_USER, path, "contexts");
-            EXPECT_EQ(static_cast<DWORD>(REG_BINARY), contexts.type) << entry.caption;
-            EXPECT_EQ(std::vector<unsigned char>{entry.contexts}, contexts.data) << entry.caption;
+            EXPECT_EQ(static_cast<DWORD>(REG_BINARY), contexts.type);
+            EXPECT_EQ(std::vector<unsigned char>{entry.contexts}, contexts.data);
         }
     }
+    EXPECT_EQ(22u, captions.size());
+    std::vector<std::string> keys = reg::subkeys(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\MenuExt");
+    std::sort(keys.begin(), keys.end());
+    std::sort(captions.begin(), captions.end());
+    EXPECT_EQ(captions, keys);
 }
 
 }  // namespace

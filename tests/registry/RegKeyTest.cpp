@@ -8,13 +8,14 @@
 
 namespace {
 
-const char kProbePath[] = "Software\\KelvaraProbe";
+const char kPath[] = "Software\\KelvaraProbe";
 
 // A freed handle slot is the next one handed out, so the handle an open and
-// close gets shows whether anything in between left a handle open.
+// close gets shows whether anything in between left a handle open. A real
+// subkey: opening "" would only hand back the predefined key.
 HKEY nextKeyHandle() {
     HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key));
+    EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key));
     RegCloseKey(key);
     return key;
 }
@@ -24,174 +25,113 @@ protected:
     RegistrySandbox sandbox;
     RegKey key;
 
-    void SetUp() override { key.setPath(kProbePath); }
+    void SetUp() override { key.setPath(kPath); }
+    bool equals(const char* name, DWORD type, const void* data, DWORD size) {
+        return key.valueEquals(name, &type, static_cast<const BYTE*>(data), &size);
+    }
 };
 
 TEST_F(RegKeyTest, AnAbsentKeyAnswersWithTheRegistryStatus) {
     EXPECT_FALSE(key.exists());
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.openKey(false));
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.openKey(true));
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.deleteKey());
-
-    DWORD size = 0;
-    EXPECT_NE(ERROR_SUCCESS, key.queryValueSize("", nullptr, &size));
-    EXPECT_FALSE(reg::keyExists(HKEY_CURRENT_USER, kProbePath));
 }
 
-TEST_F(RegKeyTest, ExistsOpeningAgainAndDestructionLeaveNoHandleOpen) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kProbePath, "", "held"));
+TEST_F(RegKeyTest, NoHandleOutlivesExistsReopeningOrTheObject) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::createKey(HKEY_CURRENT_USER, kPath));
     const HKEY free = nextKeyHandle();
-
     EXPECT_TRUE(key.exists());
     EXPECT_EQ(free, nextKeyHandle());
-    EXPECT_EQ(ERROR_SUCCESS, key.deleteKey());
-    EXPECT_FALSE(key.exists());
-
-    ASSERT_EQ(ERROR_SUCCESS, reg::createKey(HKEY_CURRENT_USER, kProbePath));
     {
         RegKey opened;
-        opened.setPath(kProbePath);
+        opened.setPath(kPath);
         EXPECT_EQ(ERROR_SUCCESS, opened.openKey(false));
         EXPECT_EQ(ERROR_SUCCESS, opened.openKey(true));
         EXPECT_EQ(ERROR_SUCCESS, opened.createKey());
     }
     EXPECT_EQ(free, nextKeyHandle());
+    EXPECT_EQ(ERROR_SUCCESS, key.deleteKey());
 }
 
-TEST_F(RegKeyTest, ExistsOnAnotherPathLeavesTheOpenHandleUsable) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kProbePath, "", "held"));
-    ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));
-    key.setPath("Software");
-    EXPECT_TRUE(key.exists());
+TEST_F(RegKeyTest, SetPathKeepsItsOwnCopyOfTheLastPath) {
+    key.setPath("First");
+    std::string second = "Second";
+    EXPECT_NE(second.c_str(), key.setPath(second.c_str()));
+    second = "Overwritten";
+    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
+    EXPECT_EQ(std::vector<std::string>{"Second"}, reg::subkeys(HKEY_CURRENT_USER, ""));
+}
 
+TEST_F(RegKeyTest, CreateKeepsOtherValuesAndQueriesSeeTheTerminator) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kPath, "other", "kept"));
+    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
+    const DWORD text = REG_SZ;
+    const DWORD textSize = 4;
+    EXPECT_EQ(ERROR_SUCCESS, key.setValue("", &text, reinterpret_cast<const BYTE*>("new"), &textSize));
+    EXPECT_EQ("kept", reg::readValue(HKEY_CURRENT_USER, kPath, "other").text());
+
+    ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));
     DWORD type = 0;
     DWORD size = 0;
     EXPECT_EQ(ERROR_SUCCESS, key.queryValueSize("", &type, &size));
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_EQ(5u, size);
-}
-
-TEST_F(RegKeyTest, SetPathKeepsItsOwnCopyOfTheLastPath) {
-    key.setPath("Software\\First");
-    std::string second = "Software\\Second";
-    const char* copy = key.setPath(second.c_str());
-    EXPECT_NE(second.c_str(), copy);
-    EXPECT_STREQ("Software\\Second", copy);
-    second.assign("Software\\Overwritten");
-
-    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
-    EXPECT_TRUE(reg::keyExists(HKEY_CURRENT_USER, "Software\\Second"));
-    EXPECT_FALSE(reg::keyExists(HKEY_CURRENT_USER, "Software\\First"));
-    EXPECT_FALSE(reg::keyExists(HKEY_CURRENT_USER, "Software\\Overwritten"));
-}
-
-TEST_F(RegKeyTest, CreateOverAnExistingKeyKeepsItsOtherValues) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kProbePath, "other", "kept"));
-    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
-    const DWORD type = REG_BINARY;
-    const DWORD size = 1;
-    const BYTE mask = 0x22;
-    EXPECT_EQ(ERROR_SUCCESS, key.setValue("contexts", &type, &mask, &size));
-
-    EXPECT_EQ("kept", reg::readValue(HKEY_CURRENT_USER, kProbePath, "other").text());
-    const reg::Value stored = reg::readValue(HKEY_CURRENT_USER, kProbePath, "contexts");
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), stored.type);
-    EXPECT_EQ(std::vector<unsigned char>{0x22}, stored.data);
-}
-
-TEST_F(RegKeyTest, QueriesReportTypeAndSizeWithTheTerminator) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kProbePath, "", "C:\\editor.exe"));
-    ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));
-
-    DWORD type = 0;
-    DWORD size = 0;
-    ASSERT_EQ(ERROR_SUCCESS, key.queryValueSize("", &type, &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_EQ(14u, size);
-
-    BYTE small[4];
-    DWORD smallSize = sizeof small;
-    EXPECT_EQ(ERROR_MORE_DATA, key.queryValue("", nullptr, small, &smallSize));
-    EXPECT_EQ(14u, smallSize);
-
-    char text[32] = {};
-    DWORD textSize = sizeof text;
-    ASSERT_EQ(ERROR_SUCCESS, key.queryValue("", nullptr, reinterpret_cast<BYTE*>(text), &textSize));
-    EXPECT_STREQ("C:\\editor.exe", text);
-    EXPECT_EQ(14u, textSize);
+    EXPECT_EQ(4u, size);
+    char buffer[8] = {};
+    size = sizeof buffer;
+    EXPECT_EQ(ERROR_SUCCESS, key.queryValue("", nullptr, reinterpret_cast<BYTE*>(buffer), &size));
+    EXPECT_STREQ("new", buffer);
 }
 
 // Each expectation differs from the stored value in one respect only.
 TEST_F(RegKeyTest, ValueEqualsNeedsTheSameTypeSizeAndEveryByte) {
-    const BYTE stored[] = {0x30, 0x00, 0x01};
     const DWORD number = 0x30;
-    ASSERT_EQ(ERROR_SUCCESS, reg::setByte(HKEY_CURRENT_USER, kProbePath, "contexts", 0x30));
-    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kProbePath, "dword", REG_DWORD, &number, 4));
-    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kProbePath, "binary", REG_BINARY, stored, 3));
+    const BYTE bytes[] = {0x30, 0x00, 0x01};
+    const BYTE other[] = {0x30, 0x00, 0x02};
+    ASSERT_EQ(ERROR_SUCCESS, reg::setByte(HKEY_CURRENT_USER, kPath, "contexts", 0x30));
+    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kPath, "dword", REG_DWORD, &number, 4));
+    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kPath, "binary", REG_BINARY, bytes, 3));
     ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));
 
-    const DWORD binary = REG_BINARY;
-    const DWORD dword = REG_DWORD;
-    const DWORD one = 1;
-    const DWORD two = 2;
-    const DWORD three = 3;
-    const DWORD four = 4;
-    const BYTE other[] = {0x30, 0x00, 0x02};
-    EXPECT_TRUE(key.valueEquals("contexts", &binary, stored, &one));
-    EXPECT_FALSE(key.valueEquals("contexts", &dword, stored, &one));
-    EXPECT_FALSE(key.valueEquals("contexts", &binary, stored, &two));
-    EXPECT_FALSE(key.valueEquals("contexts", &binary, other + 2, &one));
-    EXPECT_FALSE(key.valueEquals("dword", &binary, stored, &one));
-    EXPECT_TRUE(key.valueEquals("dword", &dword, reinterpret_cast<const BYTE*>(&number), &four));
-    EXPECT_FALSE(key.valueEquals("absent", &binary, stored, &one));
-    EXPECT_TRUE(key.valueEquals("binary", &binary, stored, &three));
-    EXPECT_FALSE(key.valueEquals("binary", &binary, other, &three));
+    EXPECT_TRUE(equals("contexts", REG_BINARY, bytes, 1));
+    EXPECT_FALSE(equals("contexts", REG_DWORD, bytes, 1));
+    EXPECT_FALSE(equals("contexts", REG_BINARY, bytes, 2));
+    EXPECT_FALSE(equals("dword", REG_BINARY, bytes, 1));
+    EXPECT_FALSE(equals("absent", REG_BINARY, bytes, 1));
+    EXPECT_TRUE(equals("binary", REG_BINARY, bytes, 3));
+    EXPECT_FALSE(equals("binary", REG_BINARY, other, 3));
 }
 
 TEST_F(RegKeyTest, ValueEqualsComparesUpToTheLimitAndNoFurther) {
-    const std::vector<BYTE> limit(RegKey::kCompareLimit, 'a');
-    const std::vector<BYTE> over(RegKey::kCompareLimit + 1, 'a');
-    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kProbePath, "limit", REG_BINARY, limit.data(),
-                                           static_cast<DWORD>(limit.size())));
-    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kProbePath, "over", REG_BINARY, over.data(),
-                                           static_cast<DWORD>(over.size())));
+    const std::vector<BYTE> bytes(RegKey::kCompareLimit + 1, 'a');
+    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kPath, "limit", REG_BINARY, bytes.data(), 260));
+    ASSERT_EQ(ERROR_SUCCESS, reg::setValue(HKEY_CURRENT_USER, kPath, "over", REG_BINARY, bytes.data(), 261));
     ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));
-
-    const DWORD binary = REG_BINARY;
-    const DWORD limitSize = static_cast<DWORD>(limit.size());
-    const DWORD overSize = static_cast<DWORD>(over.size());
-    EXPECT_TRUE(key.valueEquals("limit", &binary, limit.data(), &limitSize));
-    EXPECT_FALSE(key.valueEquals("over", &binary, over.data(), &overSize));
+    EXPECT_TRUE(equals("limit", REG_BINARY, bytes.data(), 260));
+    EXPECT_FALSE(equals("over", REG_BINARY, bytes.data(), 261));
 }
 
 TEST_F(RegKeyTest, FailuresReturnTheRegistryStatusItself) {
     ASSERT_EQ(ERROR_SUCCESS, reg::createVolatileKey(HKEY_CURRENT_USER, "Volatile"));
     key.setPath("Volatile\\Entry");
     EXPECT_EQ(ERROR_CHILD_MUST_BE_VOLATILE, key.createKey());
+    const DWORD binary = REG_BINARY;
+    const DWORD one = 1;
+    EXPECT_EQ(ERROR_INVALID_HANDLE, key.setValue("contexts", &binary, reinterpret_cast<const BYTE*>("\x01"), &one));
 
-    const DWORD type = REG_BINARY;
-    const DWORD size = 1;
-    const BYTE mask = 0x01;
-    EXPECT_EQ(ERROR_INVALID_HANDLE, key.setValue("contexts", &type, &mask, &size));
-
-    ASSERT_EQ(ERROR_SUCCESS, reg::createKey(HKEY_CURRENT_USER, "Software\\Parent\\Child"));
-    key.setPath("Software\\Parent");
+    ASSERT_EQ(ERROR_SUCCESS, reg::createKey(HKEY_CURRENT_USER, "Parent\\Child"));
+    key.setPath("Parent");
     EXPECT_EQ(ERROR_ACCESS_DENIED, key.deleteKey());
-    EXPECT_TRUE(reg::keyExists(HKEY_CURRENT_USER, "Software\\Parent\\Child"));
+    EXPECT_TRUE(reg::keyExists(HKEY_CURRENT_USER, "Parent\\Child"));
 }
 
 TEST_F(RegKeyTest, EachRootReachesOnlyItsOwnHive) {
     RegKey machine(HKEY_LOCAL_MACHINE);
-    machine.setPath(kProbePath);
+    machine.setPath(kPath);
     ASSERT_EQ(ERROR_SUCCESS, machine.createKey());
-    EXPECT_TRUE(reg::keyExists(HKEY_LOCAL_MACHINE, kProbePath));
-    EXPECT_FALSE(reg::keyExists(HKEY_CURRENT_USER, kProbePath));
+    EXPECT_TRUE(reg::keyExists(HKEY_LOCAL_MACHINE, kPath));
     EXPECT_FALSE(key.exists());
-
-    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
     EXPECT_EQ(ERROR_SUCCESS, machine.deleteKey());
-    EXPECT_FALSE(reg::keyExists(HKEY_LOCAL_MACHINE, kProbePath));
-    EXPECT_TRUE(reg::keyExists(HKEY_CURRENT_USER, kProbePath));
+    EXPECT_FALSE(reg::keyExists(HKEY_LOCAL_MACHINE, kPath));
 }
 
 }  // namespace
