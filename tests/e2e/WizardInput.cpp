@@ -55,10 +55,18 @@ void WizardProcess::command(int id) {
 
 // Posted, not sent: the dialog manager sees keys only in the message loop.
 void WizardProcess::pressKey(UINT key) {
-    GUITHREADINFO input = {};
-    input.cbSize = sizeof input;
-    GetGUIThreadInfo(threadId, &input);
-    HWND target = input.hwndFocus != nullptr ? input.hwndFocus : input.hwndActive != nullptr ? input.hwndActive : dialog;
+    // Straight after a message box has gone, the focus is not back in the
+    // wizard yet, and a key posted then would reach no window of it.
+    HWND target = dialog;
+    waitUntil([&] {
+        GUITHREADINFO input = {};
+        input.cbSize = sizeof input;
+        GetGUIThreadInfo(threadId, &input);
+        if (input.hwndFocus == nullptr || (input.hwndFocus != dialog && !IsChild(dialog, input.hwndFocus)))
+            return false;
+        target = input.hwndFocus;
+        return true;
+    }, 2000);
     const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(target, WM_KEYDOWN, key, scanCode | 1);
     PostMessageA(target, WM_KEYUP, key, scanCode | 1 | (1L << 30) | (1UL << 31));
