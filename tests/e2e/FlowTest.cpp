@@ -25,24 +25,42 @@ constexpr char kOldAddress[] = "http://old.example/entry.html";
 constexpr char kViewer[] = "C:\\windows\\notepad.exe";
 constexpr int kFirstRowTop = 84, kRowStep = 44;
 
-// Everything that one category or another of the features page shows.
+// The check boxes each category shows, by its place in the full list; the
+// first is the panel's, with its first four rows in view.
+const std::vector<int> kCategoryChecks[] = {
+    {1009, 1013, 1025, 1017},
+    {id::kXdriveCourier, id::kIdriveCourier},
+    {id::kHereOpener},
+    {id::kFormSentinel, id::kTargetRevealer, id::kRemoteMarkupPeek, id::kCrumbViewer},
+    {id::kMarkupReaderSwap, id::kPaneUnwrapper},
+};
+
+// What a category shows: its check boxes with their descriptions, and the
+// panel's scroll bar or the source viewer's path field and button.
+std::set<int> categoryView(int category, bool sourceViewerFound) {
+    std::set<int> view;
+    for (int check : kCategoryChecks[category])
+        if (check != id::kMarkupReaderSwap || sourceViewerFound) view.insert({check, check + 1});
+    if (category == 0) view.insert(id::kPanelScrollBar);
+    if (category == 4 && sourceViewerFound) view.insert({id::kEditorPath, id::kEditorBrowse});
+    return view;
+}
+
+// Everything that one category or another shows.
 const std::vector<int>& everyCategoryControl() {
     static const std::vector<int> all = [] {
-        std::vector<int> ids(std::begin(id::kPanelRows), std::end(id::kPanelRows));
-        ids.insert(ids.end(), std::begin(id::kPanelTexts), std::end(id::kPanelTexts));
-        ids.push_back(id::kPanelScrollBar);
-        for (int check : {id::kXdriveCourier, id::kIdriveCourier, id::kHereOpener, id::kFormSentinel,
-                          id::kTargetRevealer, id::kRemoteMarkupPeek, id::kCrumbViewer, id::kPaneUnwrapper})
-            ids.insert(ids.end(), {check, check + 1});
-        ids.insert(ids.end(), {id::kMarkupReaderSwap, id::kMarkupReaderSwapText, id::kEditorPath, id::kEditorBrowse});
+        std::vector<int> ids = {id::kPanelScrollBar, id::kEditorPath, id::kEditorBrowse};
+        for (int row : id::kPanelRows) ids.insert(ids.end(), {row, row + 1});
+        for (int category = 1; category < 5; ++category)
+            for (int check : kCategoryChecks[category]) ids.insert(ids.end(), {check, check + 1});
         return ids;
     }();
     return all;
 }
 
 bool inPanel(int control) {
-    return control == id::kPanelScrollBar || std::count(std::begin(id::kPanelRows), std::end(id::kPanelRows), control) ||
-           std::count(std::begin(id::kPanelTexts), std::end(id::kPanelTexts), control);
+    const auto isRow = [](int row) { return std::count(std::begin(id::kPanelRows), std::end(id::kPanelRows), row) > 0; };
+    return control == id::kPanelScrollBar || isRow(control) || isRow(control - 1);
 }
 
 std::set<int> shown(const WizardProcess& setup) {
@@ -52,48 +70,25 @@ std::set<int> shown(const WizardProcess& setup) {
     return visible;
 }
 
-std::set<int> withDescriptions(std::initializer_list<int> checks) {
-    std::set<int> ids;
-    for (int check : checks) ids.insert({check, check + 1});
-    return ids;
-}
-
-// What each category shows, by its place in the full list.
-std::set<int> categoryView(int category, bool sourceViewerFound) {
-    switch (category) {
-    case 0: return {1009, 1010, 1013, 1014, 1025, 1026, 1017, 1018, id::kPanelScrollBar};
-    case 1: return withDescriptions({id::kXdriveCourier, id::kIdriveCourier});
-    case 2: return withDescriptions({id::kHereOpener});
-    case 3:
-        return withDescriptions({id::kFormSentinel, id::kTargetRevealer, id::kRemoteMarkupPeek, id::kCrumbViewer});
-    default: {
-        std::set<int> other = withDescriptions({id::kPaneUnwrapper});
-        if (sourceViewerFound)
-            other.insert({id::kMarkupReaderSwap, id::kMarkupReaderSwapText, id::kEditorPath, id::kEditorBrowse});
-        return other;
-    }
-    }
-}
-
 std::vector<std::string> categoryList(bool freeServicesListed) {
     std::vector<std::string> list(std::begin(kCategories), std::end(kCategories));
     if (!freeServicesListed) list.erase(list.begin() + 1);
     return list;
 }
 
-// The panel's check boxes in view, top to bottom, each of which must stand in
-// its slot.
-std::vector<int> rowsInView(const WizardProcess& setup) {
-    std::vector<std::pair<LONG, int>> seen;
-    for (int row : id::kPanelRows)
-        if (const ControlState state = setup.read(row); state.visible) seen.push_back({state.rect.top, row});
-    std::sort(seen.begin(), seen.end());
-    std::vector<int> rows;
-    for (size_t slot = 0; slot < seen.size(); ++slot) {
-        EXPECT_EQ(kFirstRowTop + kRowStep * static_cast<LONG>(slot), seen[slot].first) << "row " << seen[slot].second;
-        rows.push_back(seen[slot].second);
+// The place in the list of the panel's top row, -1 when no row is in view.
+// The rows in view must be four neighbours, each in its slot.
+int firstRowInView(const WizardProcess& setup) {
+    std::vector<int> inView;
+    for (int row = 0; row < 8; ++row)
+        if (setup.read(id::kPanelRows[row]).visible) inView.push_back(row);
+    if (inView.empty()) return -1;
+    EXPECT_EQ(4u, inView.size());
+    for (int slot = 0; slot < static_cast<int>(inView.size()); ++slot) {
+        EXPECT_EQ(inView.front() + slot, inView[slot]);
+        EXPECT_EQ(kFirstRowTop + kRowStep * slot, setup.read(id::kPanelRows[inView[slot]]).rect.top);
     }
-    return rows;
+    return inView.front();
 }
 
 // The names of the pages whose own texts are in view; more than one is a mix.
@@ -193,8 +188,7 @@ TEST_F(FlowTest, OneFeatureIsInstalledFromNothingAndCloseEndsTheWizard) {
 
 TEST_F(FlowTest, TheUpgradePageStandsBetweenWelcomeAndFeaturesBothWays) {
     ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconEntry.caption, kOldAddress, 0x10));
-    ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconPlusEntry.caption, kOldAddress, 0x10));
-    const RegistrySnapshot before = snapshot(HKEY_CURRENT_USER, kMenuExtPath);
+    ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconPlusEntries[0].caption, kOldAddress, 0x10));
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
     expectPage(setup, "welcome", false, kNextLabel);
@@ -213,6 +207,7 @@ TEST_F(FlowTest, TheUpgradePageStandsBetweenWelcomeAndFeaturesBothWays) {
     ASSERT_TRUE(setup.click(id::kBack));
     expectPage(setup, "upgrade", true, kNextLabel);
     ASSERT_TRUE(setup.click(id::kLexiconUpgradeCheck));
+    ASSERT_TRUE(setup.click(id::kLexiconPlusUpgradeCheck));
     ASSERT_TRUE(setup.click(id::kBack));
     expectPage(setup, "welcome", false, kNextLabel);
     EXPECT_FALSE(setup.click(id::kBack));
@@ -221,52 +216,43 @@ TEST_F(FlowTest, TheUpgradePageStandsBetweenWelcomeAndFeaturesBothWays) {
     ASSERT_TRUE(setup.click(id::kNext));
     expectFeaturesPageAtItsTop(setup);
     EXPECT_EQ(BST_CHECKED, setup.read(id::kLexiconUpgradeCheck).check);  // a page change keeps every tick
+    // An upgrade taken for a feature that is then unticked: written, then removed.
+    ASSERT_TRUE(setup.click(id::kPortalLexicon));
 
     // With the upgrade page the commit is the fourth step, and Close the fifth.
     ASSERT_TRUE(setup.click(id::kNext));
     ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
     expectFinished(setup);
-    const std::string lexicon = kPortalLexiconEntry.caption;
-    EXPECT_EQ((std::vector<std::string>{"value changed: " + lexicon + " : ", "value changed: " + lexicon + " : contexts"}),
-              differences(before, snapshot(HKEY_CURRENT_USER, kMenuExtPath)));
-    expectEntry(kPortalLexiconEntry);
-    closeFinishedWizard(setup);
-}
-
-TEST_F(FlowTest, AnUpgradeTickedForAFeatureThatIsUntickedEndsWithTheFeatureRemoved) {
-    ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconEntry.caption, kOldAddress, 0x10));
-    WizardProcess setup;
-    ASSERT_NE(nullptr, setup.waitForWizard());
-    ASSERT_TRUE(setup.click(id::kNext));
-    ASSERT_TRUE(setup.click(id::kLexiconUpgradeCheck));
-    ASSERT_TRUE(setup.click(id::kNext));
-    ASSERT_TRUE(setup.click(id::kPortalLexicon));
-    ASSERT_TRUE(setup.click(id::kNext));
-    ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
-    EXPECT_EQ(std::set<std::string>{}, menuEntries());
+    std::set<std::string> plusCaptions;
+    for (const MenuEntryFact& entry : kPortalLexiconPlusEntries) {
+        plusCaptions.insert(entry.caption);
+        expectEntry(entry);
+    }
+    EXPECT_EQ(plusCaptions, menuEntries());
     closeFinishedWizard(setup);
 }
 
 TEST_F(FlowTest, EachListEntryShowsItsCategoryWhetherOrNotFreeServicesAreListed) {
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kViewer));
-    for (const bool found : {false, true}) {
-        SCOPED_TRACE(found ? "i-drive Courier and a source viewer found" : "nothing found");
+    for (const bool courierFound : {false, true}) {
+        SCOPED_TRACE(courierFound ? "i-drive Courier found" : "a source viewer found, no courier");
         clearWizardState();
-        if (found) {
+        if (courierFound)
             ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kIdriveCaption, kOldAddress, 0x22));
+        else
             ASSERT_EQ(ERROR_SUCCESS, setSourceViewer(kViewer));
-        }
         WizardProcess setup;
         ASSERT_NE(nullptr, setup.waitForWizard());
         ASSERT_TRUE(setup.click(id::kNext));
         const std::vector<std::string> list = setup.read(id::kCategoryCombo).items;
-        ASSERT_EQ(categoryList(found), list);
+        ASSERT_EQ(categoryList(courierFound), list);
         // Without the free-services entry every later entry stands one place up.
         for (int entry = static_cast<int>(list.size()) - 1; entry >= 0; --entry) {
             ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, entry));
-            EXPECT_EQ(categoryView(entry == 0 || found ? entry : entry + 1, found), shown(setup)) << "entry " << entry;
+            const int category = entry == 0 || courierFound ? entry : entry + 1;
+            EXPECT_EQ(categoryView(category, !courierFound), shown(setup)) << "entry " << entry;
         }
-        EXPECT_EQ(found ? BST_CHECKED : BST_UNCHECKED, setup.read(id::kIdriveCourier).check);
+        EXPECT_EQ(courierFound ? BST_CHECKED : BST_UNCHECKED, setup.read(id::kIdriveCourier).check);
         EXPECT_EQ(BST_UNCHECKED, setup.read(id::kXdriveCourier).check);
         setup.command(IDCANCEL);
         EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
@@ -278,31 +264,22 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
     ASSERT_TRUE(setup.click(id::kNext));
-    const ControlState bar = setup.read(id::kPanelScrollBar);
-    EXPECT_EQ(0, bar.scrollMin);
-    EXPECT_EQ(4, bar.scrollMax);
+    EXPECT_EQ(0, setup.read(id::kPanelScrollBar).scrollMin);
+    EXPECT_EQ(4, setup.read(id::kPanelScrollBar).scrollMax);
 
-    // Each step: the request, the thumb position it carries, and the rows then in view.
+    // Each step: the request, the thumb position it carries, and the top row after it.
     const struct {
-        int request, position;
-        std::vector<int> rows;
+        int request, position, firstRow;
     } steps[] = {
-        {SB_LINEDOWN, 0, {1013, 1025, 1017, 1023}},
-        {SB_PAGEDOWN, 0, {1023, 1038, 1044, 1050}},  // stops at the last page
-        {SB_LINEDOWN, 0, {1023, 1038, 1044, 1050}},  // already at the end
-        {SB_THUMBTRACK, 1, {1023, 1038, 1044, 1050}},  // rows follow only a released thumb
-        {SB_THUMBPOSITION, 2, {1025, 1017, 1023, 1038}},
-        {SB_PAGEUP, 0, {1009, 1013, 1025, 1017}},
-        {SB_LINEUP, 0, {1009, 1013, 1025, 1017}},
-        {SB_THUMBPOSITION, 3, {1017, 1023, 1038, 1044}},
+        {SB_LINEDOWN, 0, 1}, {SB_PAGEDOWN, 0, 4},    // a page stops at the last page
+        {SB_LINEDOWN, 0, 4}, {SB_THUMBTRACK, 1, 4},  // rows follow only a released thumb
+        {SB_THUMBPOSITION, 2, 2}, {SB_PAGEUP, 0, 0}, {SB_LINEUP, 0, 0}, {SB_THUMBPOSITION, 3, 3},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "request " << step.request << " at " << step.position);
         ASSERT_TRUE(setup.scroll(id::kPanelScrollBar, step.request, step.position));
-        const std::vector<int> rows = rowsInView(setup);
-        EXPECT_EQ(step.rows, rows);
-        const auto top = std::find(std::begin(id::kPanelRows), std::end(id::kPanelRows), rows.front());
-        EXPECT_EQ(top - std::begin(id::kPanelRows), setup.read(id::kPanelScrollBar).scrollPos);
+        EXPECT_EQ(step.firstRow, firstRowInView(setup));
+        EXPECT_EQ(step.firstRow, setup.read(id::kPanelScrollBar).scrollPos);
     }
     EXPECT_EQ(BST_CHECKED, setup.read(id::kPolyglotRelay).check);
 
@@ -311,34 +288,37 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     EXPECT_EQ(categoryView(3, false), shown(setup));
     ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 0));
     EXPECT_EQ(categoryView(0, false), shown(setup));
-    EXPECT_EQ((std::vector<int>{1009, 1013, 1025, 1017}), rowsInView(setup));
+    EXPECT_EQ(0, firstRowInView(setup));
 
     // So does the page, whichever category and rows were in view when it was left.
-    ASSERT_TRUE(setup.scroll(id::kPanelScrollBar, SB_THUMBPOSITION, 4));
-    ASSERT_TRUE(setup.click(id::kBack));
-    ASSERT_TRUE(setup.click(id::kNext));
-    expectFeaturesPageAtItsTop(setup);
-    ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 3));
-    ASSERT_TRUE(setup.click(id::kBack));
-    ASSERT_TRUE(setup.click(id::kNext));
-    expectFeaturesPageAtItsTop(setup);
+    for (const int entry : {0, 3}) {
+        ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, entry));
+        if (entry == 0) ASSERT_TRUE(setup.scroll(id::kPanelScrollBar, SB_THUMBPOSITION, 4));
+        ASSERT_TRUE(setup.click(id::kBack));
+        ASSERT_TRUE(setup.click(id::kNext));
+        expectFeaturesPageAtItsTop(setup);
+        EXPECT_EQ(0, firstRowInView(setup));
+    }
     setup.command(IDCANCEL);
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }
 
-TEST_F(FlowTest, FinishingWithNothingChangedKeepsThePageUntilARealChange) {
+// Enter is Next wherever the focus is: on the Next button of the welcome page,
+// in the category list, on a check box, and on Close at the end.
+TEST_F(FlowTest, FinishingWithNothingChangedStaysOnThePageUntilARealChangeAllByEnter) {
     ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kHereOpenerEntry.caption, kOldAddress, 0x22));
     const RegistrySnapshot before = snapshot(HKEY_CURRENT_USER, kMenuExtPath);
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
-    ASSERT_TRUE(setup.click(id::kNext));
+    setup.pressEnter();
+    ASSERT_TRUE(waitUntil([&] { return pageInView(setup) == "features "; }));
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "untouched" : "a tick given and taken back");
         if (round == 1) {
             ASSERT_TRUE(setup.click(id::kPictureGatherer));
             ASSERT_TRUE(setup.click(id::kPictureGatherer));
         }
-        ASSERT_TRUE(setup.click(id::kNext));
+        setup.pressEnter();
         ASSERT_NO_FATAL_FAILURE(answerBox(setup, kNothingChanged));
         expectPage(setup, "features", true, kFinishLabel);
         EXPECT_TRUE(setup.read(id::kCategoryCombo).enabled);
@@ -348,11 +328,12 @@ TEST_F(FlowTest, FinishingWithNothingChangedKeepsThePageUntilARealChange) {
     ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 1));  // resource saving, the list having four entries
     EXPECT_EQ(BST_CHECKED, setup.read(id::kHereOpener).check);
     ASSERT_TRUE(setup.click(id::kHereOpener));
-    ASSERT_TRUE(setup.click(id::kNext));
+    setup.pressEnter();
     ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
     expectFinished(setup);
     EXPECT_EQ(std::set<std::string>{}, menuEntries());
-    closeFinishedWizard(setup);
+    setup.pressEnter();
+    EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }
 
 TEST_F(FlowTest, DiscontinuedFeaturesRefuseTicksAndGoWhenUntickedUnderTheCaptionsFound) {
@@ -422,7 +403,7 @@ TEST_F(FlowTest, AKeptSourceViewerWithoutAProgramStopsTheFinishOnItsCategory) {
         WizardProcess setup;
         ASSERT_NE(nullptr, setup.waitForWizard());
         ASSERT_TRUE(setup.click(id::kNext));
-        std::set<int> view = {id::kMarkupReaderSwap, id::kMarkupReaderSwapText, id::kEditorPath, id::kEditorBrowse};
+        std::set<int> view = {id::kMarkupReaderSwap, id::kMarkupReaderSwap + 1, id::kEditorPath, id::kEditorBrowse};
         if (c.paneUnwrapperShown) view.insert({id::kPaneUnwrapper, id::kPaneUnwrapper + 1});
 
         // The check runs at every finish: first from the panel, then from the view it left.
@@ -463,12 +444,6 @@ TEST_F(FlowTest, LeavingFromAnyPageWritesNothingButTheMovesMadeAtStart) {
              EXPECT_TRUE(setup.click(id::kHereOpener));
              EXPECT_TRUE(setup.click(id::kCancel));
          }},
-        {"Cancel after finishing with nothing changed",
-         [](WizardProcess& setup) {
-             for (int i = 0; i < 3; ++i) EXPECT_TRUE(setup.click(id::kNext));
-             answerBox(setup, kNothingChanged);
-             EXPECT_TRUE(setup.click(id::kCancel));
-         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
@@ -489,22 +464,6 @@ TEST_F(FlowTest, LeavingFromAnyPageWritesNothingButTheMovesMadeAtStart) {
         EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
         EXPECT_EQ(std::vector<std::string>{}, differences(started, snapshot(HKEY_CURRENT_USER, kMenuExtPath)));
     }
-}
-
-TEST_F(FlowTest, EnterPressesNextOnEveryPageAndCloseAtTheEnd) {
-    ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconEntry.caption, kOldAddress, 0x10));
-    WizardProcess setup;
-    ASSERT_NE(nullptr, setup.waitForWizard());
-    setup.pressEnter();
-    EXPECT_TRUE(waitUntil([&] { return pageInView(setup) == "upgrade "; }));
-    setup.pressEnter();
-    EXPECT_TRUE(waitUntil([&] { return pageInView(setup) == "features "; }));
-    ASSERT_TRUE(setup.click(id::kPictureGatherer));  // the focus is now on a check box
-    setup.pressEnter();
-    ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
-    expectEntry(kPictureGathererEntry);
-    setup.pressEnter();
-    EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }
 
 }  // namespace

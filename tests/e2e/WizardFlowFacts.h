@@ -12,16 +12,14 @@ inline constexpr int kPanelScrollBar = 106;
 inline constexpr int kWelcomeText = 1002, kFeaturesText = 1005;
 inline constexpr int kCategoryCombo = 1008;
 inline constexpr int kUpgradeText = 1031;
-inline constexpr int kLexiconUpgradeCheck = 1032, kLexiconUpgradeText = 1033;
-inline constexpr int kLexiconPlusUpgradeCheck = 1034, kLexiconPlusUpgradeText = 1035;
-// The panel's rows: check box and description, in list order.
-inline constexpr int kPictureGatherer = 1009, kPortalLexicon = 1013, kPortalLexiconPlus = 1025,
-                     kFreewareFinder = 1017, kHostRedirector = 1023, kOmniQuery = 1038, kUriGrabber = 1044,
-                     kPolyglotRelay = 1050;
+// Every check box has its description one id up. The upgrade offers:
+inline constexpr int kLexiconUpgradeCheck = 1032, kLexiconPlusUpgradeCheck = 1034;
+// The panel's rows, in list order:
 inline constexpr int kPanelRows[] = {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050};
-inline constexpr int kPanelTexts[] = {1010, 1014, 1026, 1018, 1024, 1039, 1045, 1051};
-// The other categories' check boxes, with their descriptions one id up
-// (Markup Reader Swap's is the other way round, and it has two more controls).
+inline constexpr int kPictureGatherer = 1009, kPortalLexicon = 1013, kPortalLexiconPlus = 1025,
+                     kFreewareFinder = 1017, kPolyglotRelay = 1050;
+// The other categories' check boxes; Markup Reader Swap has its path field and
+// browse button besides.
 inline constexpr int kXdriveCourier = 1011, kIdriveCourier = 1021, kHereOpener = 1015, kFormSentinel = 1019,
                      kTargetRevealer = 1040, kRemoteMarkupPeek = 1046, kCrumbViewer = 1048, kPaneUnwrapper = 1036;
 inline constexpr int kMarkupReaderSwap = 1027, kMarkupReaderSwapText = 1028, kEditorPath = 1029,
@@ -61,7 +59,12 @@ struct MenuEntryFact {
 };
 inline constexpr MenuEntryFact kPictureGathererEntry = {"リンク先の画像をまとめて表示する(&G)", "picturegatherer.html", 0x01};
 inline constexpr MenuEntryFact kPortalLexiconEntry = {"gooの英和/和英辞典で調べる(&D)", "portallexicon.html", 0x30};
-inline constexpr MenuEntryFact kPortalLexiconPlusEntry = {"gooの各種辞典で調べる(&D)", "portallexiconplus.html", 0x30};
+inline constexpr MenuEntryFact kPortalLexiconPlusEntries[] = {
+    {"gooの各種辞典で調べる(&D)", "portallexiconplus.html", 0x30},
+    {"gooの英和辞典で調べる(&E)", "portallexiconplus.html?Dic=1", 0x30},
+    {"gooの和英辞典で調べる(&J)", "portallexiconplus.html?Dic=2", 0x30},
+    {"gooの国語辞典で調べる(&K)", "portallexiconplus.html?Dic=3", 0x30},
+    {"gooの新語辞典で調べる(&N)", "portallexiconplus.html?Dic=4", 0x30}};
 inline constexpr MenuEntryFact kHereOpenerEntry = {"リンク先をこのウィンドウに表示する(&R)", "hereopener.html", 0x22};
 inline constexpr MenuEntryFact kPolyglotRelayEntry = {"このページを翻訳する（英 -> 日）(&T)", "polyglotrelay.html", 0x01};
 inline constexpr char kPictureGathererOldCaption[] = "リンク先の画像をまとめて表示(&G)";
