@@ -10,6 +10,7 @@
 
 #include "tests/e2e/E2eRegistry.h"
 #include "tests/e2e/ScreenCapture.h"
+#include "tests/e2e/WizardFlowFacts.h"
 #include "tests/e2e/WizardProcess.h"
 
 using namespace e2e;
@@ -31,10 +32,53 @@ struct Scenario {
 HWND theWizard(WizardProcess& setup) { return setup.waitForWizard(); }
 HWND theMessageBox(WizardProcess& setup) { return setup.waitForMessageBox().window; }
 
+// Answers the message box in view, if any, clicks the controls in turn, and
+// names the wizard or the message box that came up.
+std::function<HWND(WizardProcess&)> after(std::initializer_list<int> clicks, bool box = false) {
+    const std::vector<int> controls(clicks);
+    return [controls, box](WizardProcess& setup) {
+        if (setup.wizard() == nullptr && setup.waitForWizard() == nullptr) return HWND{};
+        if (const MessageBoxView open = setup.waitForMessageBox(0); open.window != nullptr) setup.answer(open, IDOK);
+        for (int control : controls) setup.click(control);
+        return box ? theMessageBox(setup) : setup.wizard();
+    };
+}
+
+std::function<HWND(WizardProcess&)> category(int entry) {
+    return [entry](WizardProcess& setup) {
+        return setup.chooseComboEntry(id::kCategoryCombo, entry) ? setup.wizard() : HWND{};
+    };
+}
+
+void addEntry(const char* caption, unsigned char contexts) {
+    addMenuEntry(caption, "http://old.example/entry.html", contexts);
+}
+
 const std::vector<Scenario>& scenarios() {
     static const std::vector<Scenario> all = {
         {[] {}, {{"01-welcome", theWizard}}},
-        {[] { setWindowsVersion("win31"); }, {{"02-platform-refusal", theMessageBox}}},
+        {[] {
+             addEntry(kPortalLexiconEntry.caption, 0x10);
+             addEntry(kPortalLexiconPlusEntries[0].caption, 0x10);
+         },
+         {{"02-upgrade-page", after({id::kNext})}}},
+        // A courier found lists every category; a source viewer adds its controls.
+        {[] {
+             addEntry(kIdriveCaption, 0x22);
+             addEntry(kPictureGathererEntry.caption, 0x01);
+             addEntry(kHereOpenerEntry.caption, 0x22);
+             setSourceViewer("C:\\windows\\notepad.exe");
+         },
+         {{"03-features-information", after({id::kNext})},
+          {"04-features-free-services", category(1)},
+          {"05-features-resource-saving", category(2)},
+          {"06-features-security-privacy", category(3)},
+          {"07-features-other", category(4)},
+          // Ticking a discontinued feature again is refused.
+          {"08-message-refusal", after({id::kMarkupReaderSwap, id::kMarkupReaderSwap}, true)},
+          {"09-message-complete", after({id::kPaneUnwrapper, id::kNext}, true)},
+          {"10-finished", after({})}}},
+        {[] { setWindowsVersion("win31"); }, {{"11-platform-refusal", theMessageBox}}},
     };
     return all;
 }
