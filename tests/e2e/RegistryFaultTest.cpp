@@ -30,7 +30,7 @@ const std::string kLexiconPlus[] = {"gooの各種辞典で調べる(&D)", "goo�
 const std::string kHostRedirector = "リンク先のドメインを確認して表示する(&C)";
 const std::string kOmniQuery = "様々なサイトで一気に調べる(&M)";
 const std::string kPolyglotRelay[] = {"このページを翻訳する（英 -> 日）(&T)", "このページを翻訳する（韓 -> 日）(&K)",
-                                      "リンク先を翻訳する（英 -> 日）(&T)", "リンク先を翻訳する（韓 -> 日）(&K)"};
+                                      "リンク先を翻訳する（英 -> 日）(&T)"};
 const std::string kHereOpener = "リンク先をこのウィンドウに表示する(&R)";
 const std::string kFormSentinel = "送信データを確認する(&P)";
 const std::string kCrumbViewer = "このページの Cookie 情報を確認する(&C)";
@@ -48,26 +48,31 @@ void installVolatile(const std::string& caption, const std::string& address, uns
     ok(addMenuEntry(caption, address, contexts));
 }
 
+void addForeignEntry() {
+    ok(reg::createKey(HKEY_CURRENT_USER, kMenuExtPath));  // a volatile child would make it volatile too
+    installVolatile(kForeignEntry, "http://example.invalid/other.html", 0x11);
+    ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(kForeignEntry) + "\\設定"));
+}
+
 // A key that belongs to the system and that everyone may only read, as the
 // machine's keys are to a user without administrator rights. The right to
 // change that is kept, so that the key can be handed back and cleaned away.
 class ReadOnlyKey {
 public:
     ReadOnlyKey(HKEY root, std::string path) : root(root), path(std::move(path)) {
-        ok(apply("O:SYD:P(A;;0x60019;;;WD)", OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION));
+        ok(apply("O:SYD:P(A;;0xE0019;;;WD)"));  // KEY_READ | WRITE_DAC | WRITE_OWNER
     }
-    ~ReadOnlyKey() { apply("D:P(A;;KA;;;WD)", DACL_SECURITY_INFORMATION); }
+    ~ReadOnlyKey() { apply("O:SYD:P(A;;KA;;;WD)"); }
 
 private:
-    LONG apply(const char* text, SECURITY_INFORMATION parts) {
+    LONG apply(const char* text) {
         PSECURITY_DESCRIPTOR descriptor = nullptr;
         if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(text, SDDL_REVISION_1, &descriptor, nullptr))
             return static_cast<LONG>(GetLastError());
         HKEY key = nullptr;
-        const REGSAM access = (parts & OWNER_SECURITY_INFORMATION) ? WRITE_DAC | WRITE_OWNER : WRITE_DAC;
-        LONG status = RegOpenKeyExA(root, path.c_str(), 0, access, &key);
+        LONG status = RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC | WRITE_OWNER, &key);
         if (status == ERROR_SUCCESS) {
-            status = RegSetKeySecurity(key, parts, descriptor);
+            status = RegSetKeySecurity(key, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, descriptor);
             RegCloseKey(key);
         }
         LocalFree(descriptor);
@@ -78,21 +83,18 @@ private:
     std::string path;
 };
 
-// Wine fills in settings of its own below the user's software key as windows
-// are used; they are no business of the wizard's.
-RegistrySnapshot userSoftware() {
-    RegistrySnapshot tree = snapshot(HKEY_CURRENT_USER, "Software");
-    for (auto key = tree.begin(); key != tree.end();)
-        key = key->first.rfind("Wine", 0) == 0 ? tree.erase(key) : std::next(key);
-    return tree;
-}
-
-// The places a commit could reach: the user's whole software tree, and the
-// machine's keys of the browser and of the maker.
+// Every place the wizard could reach: the user's whole software key (but for
+// the settings Wine fills in there as windows are used), and the machine's
+// keys of the browser and of the maker.
 struct RegistryView {
-    RegistrySnapshot user = userSoftware();
+    RegistrySnapshot user = snapshot(HKEY_CURRENT_USER, "Software");
     RegistrySnapshot browser = snapshot(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer");
     RegistrySnapshot maker = snapshot(HKEY_LOCAL_MACHINE, kMakerPath);
+
+    RegistryView() {
+        for (auto key = user.begin(); key != user.end();)
+            key = key->first.rfind("Wine", 0) == 0 ? user.erase(key) : std::next(key);
+    }
 };
 
 std::vector<std::string> changes(const RegistryView& before, const RegistryView& after) {
@@ -106,9 +108,8 @@ std::vector<std::string> changes(const RegistryView& before, const RegistryView&
 
 const std::string kMenuKey = "Microsoft\\Internet Explorer\\MenuExt\\";  // below the user's software key
 
-// A menu entry as the wizard writes it, and as the snapshot of the user's
-// software key then holds it: the address with its terminator, one byte of
-// contexts, and nothing else.
+// A menu entry as the wizard writes it: the address with its terminator, one
+// byte of contexts, and nothing else.
 struct Entry {
     std::string caption;
     std::string script;
@@ -136,13 +137,15 @@ struct FailureCase {
     void (*prepare)();
     std::vector<Toggle> toggles;
     const char* message;
-    std::vector<Entry> written;          // before the failure
+    std::vector<Entry> written;        // before the failure
     std::vector<std::string> removed;  // captions, before the failure
-    HKEY lockedRoot = nullptr;
-    std::string lockedPath;  // made read-only after the preparation
+    HKEY lockedRoot = nullptr;         // the key made read-only after the preparation
+    std::string lockedPath;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+
+const Entry kPictureGathererEntry = {kPictureGatherer, "picturegatherer.html", 0x01};
 
 const FailureCase kFailures[] = {
     {"LexiconPlusEntryAlreadyGone",
@@ -150,10 +153,8 @@ const FailureCase kFailures[] = {
          for (int i : {0, 1, 3, 4}) install(kLexiconPlus[i], "portallexiconplus.html", 0x30);
          install(kHereOpener, "hereopener.html", 0x22);
      },
-     {{0, 1009}, {0, 1025}, {0, 1017}, {1, 1015}},
-     kUnsetFailed,
-     {{kPictureGatherer, "picturegatherer.html", 0x01}},
-     {kLexiconPlus[0], kLexiconPlus[1]}},
+     {{0, 1009}, {0, 1025}, {0, 1017}, {1, 1015}}, kUnsetFailed,
+     {kPictureGathererEntry}, {kLexiconPlus[0], kLexiconPlus[1]}},
     {"EntryHoldingASubkey",
      [] {
          install(kPictureGatherer, "picturegatherer.html", 0x01);
@@ -162,50 +163,29 @@ const FailureCase kFailures[] = {
          ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpener) + "\\他社の設定"));
          install(kFormSentinel, "formsentinel.html", 0x04);
      },
-     {{0, 1009}, {1, 1015}, {2, 1019}},
-     kUnsetFailed,
-     {},
-     {kPictureGatherer}},
-    {"SourceViewerKeyMayNotBeDeleted",
-     [] { ok(setSourceViewer("C:\\windows\\notepad.exe")); },
-     {{0, 1009}, {3, 1027}},
-     kUnsetFailed,
-     {{kPictureGatherer, "picturegatherer.html", 0x01}},
-     {},
-     HKEY_LOCAL_MACHINE,
-     kEditorName},
+     {{0, 1009}, {1, 1015}, {2, 1019}}, kUnsetFailed, {}, {kPictureGatherer}},
+    {"SourceViewerKeyMayNotBeDeleted", [] { ok(setSourceViewer("C:\\windows\\notepad.exe")); },
+     {{0, 1009}, {3, 1027}}, kUnsetFailed, {kPictureGathererEntry}, {}, HKEY_LOCAL_MACHINE, kEditorName},
     {"EntryKeyRefusesWritesMidFeature",
      [] {
          ok(addMenuEntry(kPolyglotRelay[2], "http://example.invalid/old.html", 0x22));
          install(kCrumbViewer, "crumbviewer.html", 0x01);
      },
-     {{0, 1038}, {0, 1050}, {2, 1048}},
-     kSetFailed,
+     {{0, 1038}, {0, 1050}, {2, 1048}}, kSetFailed,
      {{kOmniQuery, "omniquery.html", 0x31},
       {kPolyglotRelay[0], "polyglotrelay.html", 0x01},
       {kPolyglotRelay[1], "polyglotrelay.html?SrcLang=Kr", 0x01}},
-     {},
-     HKEY_CURRENT_USER,
-     menuEntryPath(kPolyglotRelay[2])},
+     {}, HKEY_CURRENT_USER, menuEntryPath(kPolyglotRelay[2])},
     {"VolatileMenuKey",
      [] {
          ok(reg::createVolatileKey(HKEY_CURRENT_USER, kMenuExtPath));
          installVolatile(kPictureGatherer, std::string(kScriptBase) + "picturegatherer.html", 0x01);
          installVolatile(kHostRedirector, std::string(kScriptBase) + "hostredirector.html", 0x22);
      },
-     {{0, 1009}, {0, 1017}, {0, 1023}},
-     kSetFailed,
-     {},
-     {kPictureGatherer}},
+     {{0, 1009}, {0, 1017}, {0, 1023}}, kSetFailed, {}, {kPictureGatherer}},
 };
 
 class CommitFailureTest : public WizardTest, public ::testing::WithParamInterface<FailureCase> {};
-
-void addForeignEntry() {
-    ok(reg::createKey(HKEY_CURRENT_USER, kMenuExtPath));  // a volatile child would make it volatile too
-    installVolatile(kForeignEntry, "http://example.invalid/other.html", 0x11);
-    ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(kForeignEntry) + "\\設定"));
-}
 
 void toggle(WizardProcess& setup, const Toggle& change) {
     ASSERT_TRUE(setup.chooseComboEntry(kCategoryComboId, change.listIndex));
@@ -265,13 +245,13 @@ TEST_P(CommitFailureTest, StopsAtTheFailureKeepsWhatWentBeforeAndLeavesOnlyCance
 INSTANTIATE_TEST_SUITE_P(, CommitFailureTest, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// What the registry holds decides what the wizard starts with, whatever else
-// is there or however damaged our entries are, and nothing is written until
-// the user finishes.
+// Only the keys of our current captions decide what the wizard starts with,
+// whatever else is there and whatever our keys hold; and it writes nothing
+// until the user finishes.
 struct StartCase {
     const char* name;
     void (*prepare)();
-    std::vector<int> ticked;  // every other feature check box starts unticked
+    std::vector<int> ticked;  // every other feature's check box starts unticked
     size_t categories;
     bool upgradePage;
 };
@@ -282,16 +262,14 @@ const StartCase kStarts[] = {
     {"NoMenuKeyAtAll", [] {}, {}, 4, false},
     {"OtherSoftwaresEntries",
      [] {
-         addForeignEntry();
          // Near misses of our captions, and an older caption of ours inside
          // another program's entry.
+         addForeignEntry();
          ok(addMenuEntry("Xdriveに転送(&Y)", "http://example.invalid/x.html", 0x20));
          ok(addMenuEntry("gooの各種辞典で調べる", "http://example.invalid/d.html", 0x30));
          ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(kForeignEntry) + "\\リンク先の画像をまとめて表示(&G)"));
      },
-     {},
-     4,
-     false},
+     {}, 4, false},
     {"OurEntriesWithOddValues",
      [] {
          const DWORD number = 0x00434241;
@@ -303,12 +281,11 @@ const StartCase kStarts[] = {
          ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kLexiconPlus[0]), "contexts", REG_BINARY, longMask.data(),
                           static_cast<DWORD>(longMask.size())));
          ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kCrumbViewer)));
-         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath("一覧から選んで i-driveに転送(&A)"), "", REG_MULTI_SZ, "a\0b\0", 5));
+         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath("一覧から選んで i-driveに転送(&A)"), "", REG_MULTI_SZ,
+                          "a\0b\0", 5));
          ok(reg::setValue(HKEY_LOCAL_MACHINE, kEditorName, "", REG_DWORD, &number, 4));
      },
-     {1009, 1025, 1015, 1048, 1021, 1027},
-     5,
-     true},
+     {1009, 1025, 1015, 1048, 1021, 1027}, 5, true},
 };
 
 class StartStateTest : public WizardTest, public ::testing::WithParamInterface<StartCase> {};
@@ -320,7 +297,8 @@ TEST_P(StartStateTest, StartsFromWhatTheRegistryHoldsAndCancelWritesNothing) {
 
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
-    for (int id : {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050, 1011, 1021, 1015, 1019, 1040, 1046, 1048, 1027, 1036}) {
+    for (int id : {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050, 1011, 1021, 1015, 1019, 1040, 1046, 1048, 1027,
+                   1036}) {
         const bool ticked = std::count(c.ticked.begin(), c.ticked.end(), id) > 0;
         EXPECT_EQ(ticked ? BST_CHECKED : BST_UNCHECKED, setup.read(id).check) << "check box " << id;
     }
