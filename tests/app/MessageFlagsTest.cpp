@@ -21,11 +21,13 @@ using namespace e2e;
 const char kMenuExt[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";
 const char kEditorName[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
 
-void setEditor(const char* path) { ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path)); }
+void setEditor(const char* path) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path));
+}
 
-// What the user does: Next to the features page, optionally a category from
-// the list (without a courier installed it reads: information, resources,
-// security, other), then clicks, the last of them Finish where it is 1.
+// What the user does: Next to the features page, a category from the list
+// where one is given (without a courier installed it reads: information,
+// resources, security, other), then the clicks, where 1 is Finish.
 struct MessageCase {
     const char* name;
     void (*prepare)();
