@@ -1,0 +1,96 @@
+// Every message box the program can show, with the style it asks for: the
+// icon that tells an error, a warning and a notice apart, one OK button, and
+// MB_TOPMOST. Wine shows neither the flag nor which icon in the box window,
+// so they are taken from the program's own call.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/WizardMessages.h"
+#include "tests/support/WizardHost.h"
+
+// This test program tells the entry that it runs on Win32s, which the entry
+// refuses with its one error.
+DWORD currentPlatformId() { return VER_PLATFORM_WIN32s; }
+
+namespace {
+
+using namespace e2e;
+
+const char kMenuExt[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";
+const char kEditorName[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
+
+void setEditor(const char* path) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path));
+}
+
+// What the user does: Next to the features page, a category from the list
+// where one is given (without a courier installed it reads: information,
+// resources, security, other), then the clicks, where 1 is Finish.
+struct MessageCase {
+    const char* name;
+    void (*prepare)();
+    int category;  // -1: the list is left alone
+    std::vector<int> clicks;
+    const char* text;
+    UINT type;
+};
+
+void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
+
+const MessageCase kMessages[] = {
+    {"XdriveRefused", [] { menu::install("一覧から選んで i-driveに転送(&A)", "http://old.example/", 0x20); }, 1,
+     {1011}, kXdriveRefusal, kNoticeBox},
+    {"IdriveRefused", [] { menu::install("Xdriveに転送(&X)", "http://old.example/", 0x20); }, 1, {1021},
+     kIdriveRefusal, kNoticeBox},
+    // Unticking says nothing; ticking again is refused.
+    {"SourceViewerRefused", [] { setEditor("C:\\editor.exe"); }, 3, {1027, 1027}, kSourceViewerRefusal, kNoticeBox},
+    {"EditorPathMissing", [] { setEditor(""); }, -1, {1}, kEditorPathMissing, kWarningBox},
+    {"EditorNotFound", [] { setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, kEditorNotFound, kWarningBox},
+    {"NothingChanged", [] {}, -1, {1}, kNothingChanged, kWarningBox},
+    {"SetupComplete", [] {}, -1, {1009, 1}, kSetupComplete, kNoticeBox},
+    // Below a volatile key no lasting key can be made.
+    {"SetFailed", [] { ASSERT_EQ(ERROR_SUCCESS, reg::createVolatileKey(HKEY_CURRENT_USER, kMenuExt)); }, -1, {1009, 1},
+     kSetFailed, kWarningBox},
+    // Only the first of its five entries is there.
+    {"UnsetFailed", [] { menu::install("gooの各種辞典で調べる(&D)", "http://old.example/", 0x30); }, -1, {1025, 1},
+     kUnsetFailed, kWarningBox},
+};
+
+class MessageFlagsTest : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsTextAndStyle) {
+    const MessageCase& c = GetParam();
+    WizardHost host;
+    c.prepare();
+    host.open();
+    host.click(1);
+    if (c.category >= 0) host.chooseCategory(c.category);
+    for (int id : c.clicks) host.click(id);
+    ASSERT_EQ(1u, host.messageBoxes.boxes.size());
+    const RecordedMessageBox& box = host.messageBoxes.boxes[0];
+    EXPECT_EQ(host.dialog(), box.owner);
+    EXPECT_EQ(c.text, box.text);
+    EXPECT_EQ(c.text, box.shownText);
+    EXPECT_EQ(kMessageCaption, box.caption);
+    EXPECT_EQ(c.type, box.type);
+    EXPECT_TRUE(box.hadIcon);
+}
+
+INSTANTIATE_TEST_SUITE_P(, MessageFlagsTest, ::testing::ValuesIn(kMessages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EntryMessageTest, ARefusedPlatformGetsTheErrorBoxWithoutOwner) {
+    MessageBoxRecorder recorder;
+    EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));
+    ASSERT_EQ(1u, recorder.boxes.size());
+    const RecordedMessageBox& box = recorder.boxes[0];
+    EXPECT_EQ(nullptr, box.owner);
+    EXPECT_EQ(kPlatformRefusal, box.text);
+    EXPECT_EQ(kMessageCaption, box.caption);
+    EXPECT_EQ(kErrorBox, box.type);
+    EXPECT_TRUE(box.hadIcon);
+}
+
+}  // namespace
