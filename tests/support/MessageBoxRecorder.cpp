@@ -10,8 +10,6 @@ using MessageBoxFunction = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 
 MessageBoxRecorder* recorder = nullptr;
 MessageBoxFunction realMessageBox = nullptr;
-HHOOK hook = nullptr;
-HWND box = nullptr;
 
 // The import slot through which this program calls MessageBoxA.
 MessageBoxFunction* findImportSlot() {
@@ -41,35 +39,6 @@ void patch(MessageBoxFunction* slot, MessageBoxFunction function) {
     VirtualProtect(slot, sizeof *slot, old, &old);
 }
 
-BOOL CALLBACK findIcon(HWND child, LPARAM found) {
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageA(child, STM_GETICON, 0, 0))
-        *reinterpret_cast<bool*>(found) = true;
-    return TRUE;
-}
-
-// Runs inside the box's own modal loop, once it is active.
-void CALLBACK readAndAnswer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    RecordedMessageBox& last = recorder->boxes.back();
-    char text[2048];
-    GetWindowTextA(box, text, sizeof text);
-    last.shownCaption = text;
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    last.shownText = text;
-    EnumChildWindows(box, findIcon, reinterpret_cast<LPARAM>(&last.hadIcon));
-    PostMessageA(box, WM_COMMAND, recorder->reply, 0);
-}
-
-LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
-    char className[32];
-    if (code == HCBT_CREATEWND && box == nullptr && GetClassNameA(reinterpret_cast<HWND>(wParam), className, 32) &&
-        std::strcmp(className, "#32770") == 0)
-        box = reinterpret_cast<HWND>(wParam);
-    else if (code == HCBT_ACTIVATE && reinterpret_cast<HWND>(wParam) == box)
-        SetTimer(nullptr, 0, 0, readAndAnswer);
-    return CallNextHookEx(hook, code, wParam, lParam);
-}
-
 int WINAPI recordingMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     RecordedMessageBox entry;
     entry.owner = owner;
@@ -77,12 +46,7 @@ int WINAPI recordingMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT typ
     entry.caption = caption != nullptr ? caption : "";
     entry.type = type;
     recorder->boxes.push_back(entry);
-    box = nullptr;
-    hook = SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId());
-    const int result = realMessageBox(owner, text, caption, type);
-    UnhookWindowsHookEx(hook);
-    hook = nullptr;
-    return result;
+    return recorder->reply;
 }
 
 }  // namespace
