@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "controls/Control.h"
 #include "controls/ControlFont.h"
 #include "tests/support/TestWindow.h"
@@ -23,6 +25,12 @@ LOGFONTA fontOf(HWND window) {
     return logFont;
 }
 
+// Left, top, width and height of a child window, read from the window.
+std::vector<LONG> placement(HWND window) {
+    const RECT rect = readChild(window).rect;
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
 class ControlTest : public ::testing::Test {
 protected:
     TestWindow host;
@@ -34,11 +42,8 @@ TEST_F(ControlTest, PlacedBeforeCreationAppearsHiddenAtTheRecordedRectangle) {
     EXPECT_FALSE(control.resize(436, 35));
     ASSERT_TRUE(control.create("text", 1003));
 
+    EXPECT_EQ((std::vector<LONG>{16, 30, 436, 35}), placement(control.handle()));
     ChildState state = readChild(control.handle());
-    EXPECT_EQ(16, state.rect.left);
-    EXPECT_EQ(30, state.rect.top);
-    EXPECT_EQ(436, state.rect.right - state.rect.left);
-    EXPECT_EQ(35, state.rect.bottom - state.rect.top);
     EXPECT_FALSE(state.visible);
     EXPECT_EQ(WS_CHILD, state.style & (WS_CHILD | WS_VISIBLE));
     EXPECT_EQ(1003, state.id);
@@ -56,29 +61,18 @@ TEST_F(ControlTest, MoveKeepsTheSizeAndResizeKeepsThePosition) {
     control.resize(400, 14);
     ASSERT_TRUE(control.create("box", 1009));
 
-    EXPECT_TRUE(control.move(24, 216));
-    ChildState moved = readChild(control.handle());
-    EXPECT_EQ(24, moved.rect.left);
-    EXPECT_EQ(216, moved.rect.top);
-    EXPECT_EQ(400, moved.rect.right - moved.rect.left);
-    EXPECT_EQ(14, moved.rect.bottom - moved.rect.top);
-
+    EXPECT_TRUE(control.move(30, 216));
+    EXPECT_EQ((std::vector<LONG>{30, 216, 400, 14}), placement(control.handle()));
     EXPECT_TRUE(control.resize(88, 22));
-    ChildState resized = readChild(control.handle());
-    EXPECT_EQ(24, resized.rect.left);
-    EXPECT_EQ(216, resized.rect.top);
-    EXPECT_EQ(88, resized.rect.right - resized.rect.left);
-    EXPECT_EQ(22, resized.rect.bottom - resized.rect.top);
+    EXPECT_EQ((std::vector<LONG>{30, 216, 88, 22}), placement(control.handle()));
 }
 
-TEST_F(ControlTest, UnknownWindowClassGivesNoWindowAndNoFont) {
-    PlainControl control(host.handle(), host.instance(), "NoSuchKelvaraClass");
-    EXPECT_FALSE(control.create("", 1));
-    EXPECT_EQ(nullptr, control.handle());
-    EXPECT_EQ(nullptr, control.madeFont());
-}
+TEST_F(ControlTest, UnknownWindowClassGivesNoWindowAndNoFontAndTheFirstClassNameStays) {
+    PlainControl unknown(host.handle(), host.instance(), "NoSuchKelvaraClass");
+    EXPECT_FALSE(unknown.create("", 1));
+    EXPECT_EQ(nullptr, unknown.handle());
+    EXPECT_EQ(nullptr, unknown.madeFont());
 
-TEST_F(ControlTest, TheFirstClassNameStays) {
     PlainControl control(host.handle(), host.instance(), "STATIC");
     control.setClassName("BUTTON");
     ASSERT_TRUE(control.create("", 1));

@@ -13,6 +13,17 @@ constexpr int kBarId = 106;
 int boxId(int row) { return 1100 + 2 * row; }
 int descriptionId(int row) { return 1101 + 2 * row; }
 
+// One step, and the first row in view after it (-1: none). With `hideFirst`
+// the rows in view are hidden before the step, so that a step meant to do
+// nothing at all cannot pass by drawing the same view again.
+enum class Act { To, Down, Up, PageDown, PageUp };
+struct Step {
+    bool hideFirst;
+    Act act;
+    short rows;
+    int top;
+};
+
 class FeatureListPanelTest : public ::testing::Test {
 protected:
     std::unique_ptr<FeatureListPanel> filled(short capacity, int rows) {
@@ -54,6 +65,27 @@ protected:
         return shown;
     }
 
+    void walk(FeatureListPanel& panel, int rowCount, std::initializer_list<Step> steps) {
+        int number = 0;
+        for (const Step& step : steps) {
+            SCOPED_TRACE(::testing::Message() << "step " << ++number);
+            if (step.hideFirst) panel.hide();
+            switch (step.act) {
+            case Act::To: panel.scrollTo(step.rows); break;
+            case Act::Down: panel.scrollDown(step.rows); break;
+            case Act::Up: panel.scrollUp(step.rows); break;
+            case Act::PageDown: panel.pageDown(); break;
+            case Act::PageUp: panel.pageUp(); break;
+            }
+            std::vector<int> expected;
+            for (int row = step.top; step.top >= 0 && row < step.top + 4 && row < rowCount; ++row)
+                expected.push_back(row);
+            EXPECT_EQ(expected, view(rowCount));
+            EXPECT_EQ(step.top >= 0 && rowCount > 4, readChild(bar()).visible);
+            if (step.top >= 0) EXPECT_EQ(step.top, barPosition());
+        }
+    }
+
     TestWindow host;
 };
 
@@ -90,62 +122,21 @@ TEST_F(FeatureListPanelTest, FillingMakesHiddenRowsAndGrowsTheRangeFromTheFifthR
     EXPECT_EQ(4, barMaximum());
 }
 
-TEST_F(FeatureListPanelTest, ScrollToShowsOnePageAndStopsAtTheLastOne) {
-    auto panel = filled(8, 8);
-    panel->scrollTo(0);
-    EXPECT_EQ((Rows{0, 1, 2, 3}), view(8));
-    EXPECT_TRUE(readChild(bar()).visible);
-    panel->scrollTo(2);
-    EXPECT_EQ((Rows{2, 3, 4, 5}), view(8));
-    EXPECT_EQ(2, barPosition());
-    panel->scrollTo(7);
-    EXPECT_EQ((Rows{4, 5, 6, 7}), view(8));
-    EXPECT_EQ(4, barPosition());
-}
-
-TEST_F(FeatureListPanelTest, LineStepsPastAnEndDoNothingAtAll) {
-    auto panel = filled(8, 8);
-    panel->scrollTo(2);
-    panel->scrollDown(3);
-    EXPECT_EQ((Rows{2, 3, 4, 5}), view(8));
-    panel->scrollDown(1);
-    EXPECT_EQ((Rows{3, 4, 5, 6}), view(8));
-    panel->scrollUp(2);
-    EXPECT_EQ((Rows{1, 2, 3, 4}), view(8));
-    EXPECT_EQ(1, barPosition());
-
-    // Hidden first, so that even redrawing the same view would show.
-    panel->scrollTo(0);
-    panel->hide();
-    panel->scrollUp(1);
-    EXPECT_EQ(Rows{}, view(8));
-    panel->scrollTo(4);
-    panel->hide();
-    panel->scrollDown(1);
-    EXPECT_EQ(Rows{}, view(8));
-}
-
-TEST_F(FeatureListPanelTest, PageStepsStopAtTheEnds) {
+// Twelve rows: the last page starts at row 8.
+TEST_F(FeatureListPanelTest, StepsStopAtTheEndsAndStepsPastAnEndDoNothingAtAll) {
     auto panel = filled(12, 12);
-    panel->scrollTo(1);
-    panel->pageDown();
-    EXPECT_EQ((Rows{5, 6, 7, 8}), view(12));
-    panel->pageDown();
-    EXPECT_EQ((Rows{8, 9, 10, 11}), view(12));
-    panel->hide();
-    panel->pageDown();
-    EXPECT_EQ(Rows{}, view(12));
-
-    panel->scrollTo(8);
-    panel->pageUp();
-    EXPECT_EQ((Rows{4, 5, 6, 7}), view(12));
-    panel->scrollTo(3);
-    panel->pageUp();
-    EXPECT_EQ((Rows{0, 1, 2, 3}), view(12));
-    EXPECT_EQ(0, barPosition());
-    panel->hide();
-    panel->pageUp();
-    EXPECT_EQ(Rows{}, view(12));
+    walk(*panel, 12, {
+        // Beyond the end, scrollTo shows the last page.
+        {false, Act::To, 0, 0}, {false, Act::To, 2, 2}, {false, Act::To, 11, 8},
+        // A line step that would pass an end is not taken at all.
+        {false, Act::To, 7, 7}, {false, Act::Down, 2, 7}, {false, Act::Down, 1, 8}, {true, Act::Down, 1, -1},
+        {false, Act::Up, 2, 6}, {false, Act::To, 1, 1}, {false, Act::Up, 2, 1}, {false, Act::Up, 1, 0},
+        {true, Act::Up, 1, -1},
+        // A page step stops at the end, and at an end does nothing.
+        {false, Act::To, 1, 1}, {false, Act::PageDown, 0, 5}, {false, Act::PageDown, 0, 8},
+        {true, Act::PageDown, 0, -1}, {false, Act::PageUp, 0, 4}, {false, Act::To, 3, 3}, {false, Act::PageUp, 0, 0},
+        {true, Act::PageUp, 0, -1},
+    });
 }
 
 TEST_F(FeatureListPanelTest, RowsKeepTheirTicksOutOfViewAndWhenHidden) {
@@ -186,15 +177,8 @@ TEST_F(FeatureListPanelTest, PartlyFilledPanelStopsAtItsLastRow) {
     auto panel = filled(8, 6);
     EXPECT_EQ(2, barMaximum());
     EXPECT_FALSE(panel->isChecked(7));
-    panel->scrollTo(7);
-    EXPECT_EQ((Rows{2, 3, 4, 5}), view(6));
-    EXPECT_EQ(2, barPosition());
-    panel->hide();
-    panel->scrollDown(1);
-    EXPECT_EQ(Rows{}, view(6));
-    panel->scrollTo(0);
-    panel->pageDown();
-    EXPECT_EQ((Rows{2, 3, 4, 5}), view(6));
+    walk(*panel, 6,
+         {{false, Act::To, 7, 2}, {true, Act::Down, 1, -1}, {false, Act::To, 0, 0}, {false, Act::PageDown, 0, 2}});
 }
 
 TEST_F(FeatureListPanelTest, FourRowsOrFewerNeverScroll) {
@@ -204,13 +188,8 @@ TEST_F(FeatureListPanelTest, FourRowsOrFewerNeverScroll) {
     panel->checkRow(2);
     EXPECT_FALSE(panel->isChecked(2));
 
-    panel->scrollTo(5);
-    EXPECT_EQ((Rows{0, 1}), view(2));
-    panel->scrollDown(1);
-    panel->pageDown();
-    EXPECT_EQ((Rows{0, 1}), view(2));
+    walk(*panel, 2, {{false, Act::To, 5, 0}, {false, Act::Down, 1, 0}, {false, Act::PageDown, 0, 0}});
     EXPECT_EQ(0, barMaximum());
-    EXPECT_FALSE(readChild(bar()).visible);
 
     panel->disable();
     EXPECT_FALSE(readChild(box(1)).enabled);
