@@ -27,17 +27,23 @@ std::wstring decode(const char* text) {
     return length > 1 ? std::wstring(wide, length - 1) : std::wstring();
 }
 
-TEST(CatalogTextTest, EveryTextIsShiftJis) {
+TEST(CatalogTextTest, EveryTextIsShiftJisAndEveryParagraphOpensWithAnIdeographicSpace) {
     ASSERT_TRUE(decode("\x82\xB7\x81\x7F").empty());  // the check itself can fail
     std::vector<const char*> texts = menuCaptions();
+    std::vector<const char*> paragraphs;  // descriptions and refusals
     for (const FeatureEntry& row : FeatureCatalog::rows()) {
-        texts.insert(texts.end(), {row.caption, row.description});
-        if (row.refusalMessage != nullptr) texts.push_back(row.refusalMessage);
-        if (row.upgrade != nullptr) texts.insert(texts.end(), {row.upgrade->caption, row.upgrade->description});
+        texts.push_back(row.caption);
+        paragraphs.push_back(row.description);
+        if (row.refusalMessage != nullptr) paragraphs.push_back(row.refusalMessage);
+        if (row.upgrade != nullptr) texts.push_back(row.upgrade->caption);
+        if (row.upgrade != nullptr) paragraphs.push_back(row.upgrade->description);
     }
     for (int category = 0; category < 5; ++category) {
         texts.push_back(FeatureCatalog::categoryText(static_cast<FeatureCategory>(category)));
     }
+    EXPECT_EQ(17u + 3 + 2, paragraphs.size());
+    for (const char* text : paragraphs) EXPECT_EQ(0, std::strncmp("\x81\x40", text, 2)) << text;
+    texts.insert(texts.end(), paragraphs.begin(), paragraphs.end());
     EXPECT_EQ(32u + 17 * 2 + 3 + 2 * 2 + 5, texts.size());
     for (const char* text : texts) EXPECT_FALSE(decode(text).empty()) << text;
 }
@@ -73,14 +79,6 @@ TEST(CatalogTextTest, LegacyCaptionsAreTheCurrentOnesAsOlderVersionsWroteThem) {
         }
     }
     EXPECT_EQ(5, migrate);
-}
-
-TEST(CatalogTextTest, DescriptionsAndRefusalsOpenWithAnIdeographicSpace) {
-    for (const FeatureEntry& row : FeatureCatalog::rows()) {
-        EXPECT_EQ(0, std::strncmp("\x81\x40", row.description, 2)) << row.number;
-        if (row.refusalMessage != nullptr) EXPECT_EQ(0, std::strncmp("\x81\x40", row.refusalMessage, 2));
-        if (row.upgrade != nullptr) EXPECT_EQ(0, std::strncmp("\x81\x40", row.upgrade->description, 2));
-    }
 }
 
 // The expected bytes are written out independently of how the sources are
