@@ -9,9 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "tests/e2e/E2eRegistry.h"
-#include "tests/e2e/WizardFlowFacts.h"
-#include "tests/e2e/WizardProcess.h"
 #include "tests/e2e/WizardTest.h"
 #include "tests/support/RegistrySandbox.h"
 
@@ -131,18 +128,6 @@ void expectFinished(const WizardProcess& setup) {
     }
 }
 
-// Waits for the wizard's next message box, checks it, and presses its OK.
-void answerBox(WizardProcess& setup, const char* text) {
-    const MessageBoxView box = setup.waitForMessageBox();
-    ASSERT_NE(nullptr, box.window) << "no message box came up";
-    EXPECT_EQ(setup.wizard(), box.owner);
-    EXPECT_EQ(std::string(kMessageCaption), box.caption);
-    EXPECT_EQ(std::string(text), box.text);
-    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
-    EXPECT_TRUE(box.hasIcon);
-    EXPECT_TRUE(setup.answer(box, IDOK));
-}
-
 bool noMessageBox(WizardProcess& setup) { return setup.waitForMessageBox(300).window == nullptr; }
 
 std::set<std::string> menuEntries() {
@@ -150,16 +135,9 @@ std::set<std::string> menuEntries() {
     return {keys.begin(), keys.end()};
 }
 
-// An entry exactly as the browser reads it: the address with its terminating
-// NUL, and the contexts as one binary byte.
+// An entry exactly as the browser reads it, and nothing else in its key.
 void expectEntry(const MenuEntryFact& entry) {
-    const std::string address = std::string(kScriptBase) + entry.script;
-    const reg::Value value = reg::readValue(HKEY_CURRENT_USER, menuEntryPath(entry.caption), "");
-    EXPECT_EQ(DWORD{REG_SZ}, value.type) << entry.caption;
-    EXPECT_EQ(std::vector<unsigned char>(address.c_str(), address.c_str() + address.size() + 1), value.data);
-    const reg::Value contexts = reg::readValue(HKEY_CURRENT_USER, menuEntryPath(entry.caption), "contexts");
-    EXPECT_EQ(DWORD{REG_BINARY}, contexts.type) << entry.caption;
-    EXPECT_EQ(std::vector<unsigned char>{entry.contexts}, contexts.data);
+    EXPECT_EQ(entryValues(entry), snapshot(HKEY_CURRENT_USER, menuEntryPath(entry.caption))[""]) << entry.caption;
 }
 
 void closeFinishedWizard(WizardProcess& setup) {
@@ -174,9 +152,6 @@ TEST_F(FlowTest, OneFeatureIsInstalledFromNothingAndCloseEndsTheWizard) {
 
     ASSERT_TRUE(setup.click(id::kNext));
     expectFeaturesPageAtItsTop(setup);
-    EXPECT_EQ(categoryList(false), setup.read(id::kCategoryCombo).items);
-    for (int row : id::kPanelRows) EXPECT_EQ(BST_UNCHECKED, setup.read(row).check) << "row " << row;
-
     ASSERT_TRUE(setup.click(id::kPictureGatherer));
     ASSERT_TRUE(setup.click(id::kNext));
     ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
@@ -360,7 +335,7 @@ TEST_F(FlowTest, DiscontinuedFeaturesRefuseTicksAndGoWhenUntickedUnderTheCaption
                       {id::kXdriveCourier, nullptr},
                       {id::kXdriveCourier, kXdriveRefusal},
                       {id::kMarkupReaderSwap, nullptr},
-                      {id::kMarkupReaderSwap, kMarkupReaderSwapRefusal}};
+                      {id::kMarkupReaderSwap, kSourceViewerRefusal}};
         for (const auto& click : clicks) {
             SCOPED_TRACE(testing::Message() << "click on " << click.check);
             if (click.check == id::kMarkupReaderSwap && !setup.read(click.check).visible)

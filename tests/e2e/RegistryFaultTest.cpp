@@ -8,10 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ControlIds.h"
-#include "tests/e2e/E2eRegistry.h"
-#include "tests/e2e/WizardMessages.h"
-#include "tests/e2e/WizardProcess.h"
 #include "tests/e2e/WizardTest.h"
 #include "tests/support/RegistrySandbox.h"
 
@@ -19,38 +15,30 @@ using namespace e2e;
 
 namespace {
 
-constexpr char kScriptBase[] = "http://www.example.com/iekelvara/";
-constexpr char kFinishLabel[] = "完了(&D)";
 constexpr char kForeignEntry[] = "他社の項目(&Z)";
 
-const std::string kPictureGatherer = "リンク先の画像をまとめて表示する(&G)";
-const std::string kLexiconPlus[] = {"gooの各種辞典で調べる(&D)", "gooの英和辞典で調べる(&E)",
-                                    "gooの和英辞典で調べる(&J)", "gooの国語辞典で調べる(&K)",
-                                    "gooの新語辞典で調べる(&N)"};
-const std::string kHostRedirector = "リンク先のドメインを確認して表示する(&C)";
-const std::string kOmniQuery = "様々なサイトで一気に調べる(&M)";
-const std::string kPolyglotRelay[] = {"このページを翻訳する（英 -> 日）(&T)", "このページを翻訳する（韓 -> 日）(&K)",
-                                      "リンク先を翻訳する（英 -> 日）(&T)"};
-const std::string kHereOpener = "リンク先をこのウィンドウに表示する(&R)";
-const std::string kFormSentinel = "送信データを確認する(&P)";
-const std::string kCrumbViewer = "このページの Cookie 情報を確認する(&C)";
+const char* const kPictureGatherer = kPictureGathererEntry.caption;
+const char* const kHereOpener = kHereOpenerEntry.caption;
+const MenuEntryFact* const kLexiconPlus = kPortalLexiconPlusEntries;
+const MenuEntryFact kFormSentinel = {"送信データを確認する(&P)", "formsentinel.html", 0x04};
+const MenuEntryFact kCrumbViewer = {"このページの Cookie 情報を確認する(&C)", "crumbviewer.html", 0x01};
+const MenuEntryFact kOmniQuery = {"様々なサイトで一気に調べる(&M)", "omniquery.html", 0x31};
+const MenuEntryFact kPolyglotRelayKorean = {"このページを翻訳する（韓 -> 日）(&K)", "polyglotrelay.html?SrcLang=Kr", 0x01};
+const char kPolyglotRelayLink[] = "リンク先を翻訳する（英 -> 日）(&T)";
 const std::string kEditorName = std::string(kSourceViewerPath) + "\\Editor Name";
 
 void ok(LONG status) { EXPECT_EQ(ERROR_SUCCESS, status); }
 
-void install(const std::string& caption, const std::string& script, unsigned char contexts) {
-    ok(addMenuEntry(caption, kScriptBase + script, contexts));
+void install(const MenuEntryFact& entry) {
+    ok(addMenuEntry(entry.caption, std::string(kScriptBase) + entry.script, entry.contexts));
 }
 
-// Volatile, so that an entry can also stand below a volatile menu key.
-void installVolatile(const std::string& caption, const std::string& address, unsigned char contexts) {
-    ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(caption)));
-    ok(addMenuEntry(caption, address, contexts));
-}
-
+// Another program's entry, with a subkey of its own; volatile, a kind of key
+// the wizard never makes.
 void addForeignEntry() {
     ok(reg::createKey(HKEY_CURRENT_USER, kMenuExtPath));  // a volatile child would make it volatile too
-    installVolatile(kForeignEntry, "http://example.invalid/other.html", 0x11);
+    ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(kForeignEntry)));
+    ok(addMenuEntry(kForeignEntry, "http://example.invalid/other.html", 0x11));
     ok(reg::createVolatileKey(HKEY_CURRENT_USER, menuEntryPath(kForeignEntry) + "\\設定"));
 }
 
@@ -108,20 +96,6 @@ std::vector<std::string> changes(const RegistryView& before, const RegistryView&
 
 const std::string kMenuKey = "Microsoft\\Internet Explorer\\MenuExt\\";  // below the user's software key
 
-// A menu entry as the wizard writes it: the address with its terminator, one
-// byte of contexts, and nothing else.
-struct Entry {
-    std::string caption;
-    std::string script;
-    unsigned char contexts;
-
-    RegistryValues values() const {
-        const std::string address = kScriptBase + script;
-        return {{"", {REG_SZ, std::vector<unsigned char>(address.c_str(), address.c_str() + address.size() + 1)}},
-                {"contexts", {REG_BINARY, {contexts}}}};
-    }
-};
-
 // One check box the user changes, after choosing its category in the list.
 // With neither courier installed the list reads: information, resources,
 // security, other.
@@ -137,61 +111,50 @@ struct FailureCase {
     void (*prepare)();
     std::vector<Toggle> toggles;
     const char* message;
-    std::vector<Entry> written;        // before the failure
-    std::vector<std::string> removed;  // captions, before the failure
-    HKEY lockedRoot = nullptr;         // the key made read-only after the preparation
+    std::vector<MenuEntryFact> written;  // before the failure
+    std::vector<std::string> removed;    // captions, before the failure
+    HKEY lockedRoot = nullptr;           // the key made read-only after the preparation
     std::string lockedPath;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
-const Entry kPictureGathererEntry = {kPictureGatherer, "picturegatherer.html", 0x01};
-
 const FailureCase kFailures[] = {
     {"LexiconPlusEntryAlreadyGone",
      [] {
-         for (int i : {0, 1, 3, 4}) install(kLexiconPlus[i], "portallexiconplus.html", 0x30);
-         install(kHereOpener, "hereopener.html", 0x22);
+         for (int i : {0, 1, 3, 4}) install(kLexiconPlus[i]);
+         install(kHereOpenerEntry);
      },
      {{0, 1009}, {0, 1025}, {0, 1017}, {1, 1015}}, kUnsetFailed,
-     {kPictureGathererEntry}, {kLexiconPlus[0], kLexiconPlus[1]}},
+     {kPictureGathererEntry}, {kLexiconPlus[0].caption, kLexiconPlus[1].caption}},
     {"EntryHoldingASubkey",
      [] {
-         install(kPictureGatherer, "picturegatherer.html", 0x01);
+         install(kPictureGathererEntry);
          ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kPictureGatherer), "note", "他社の値"));
-         install(kHereOpener, "hereopener.html", 0x22);
+         install(kHereOpenerEntry);
          ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpener) + "\\他社の設定"));
-         install(kFormSentinel, "formsentinel.html", 0x04);
+         install(kFormSentinel);
      },
      {{0, 1009}, {1, 1015}, {2, 1019}}, kUnsetFailed, {}, {kPictureGatherer}},
     {"SourceViewerKeyMayNotBeDeleted", [] { ok(setSourceViewer("C:\\windows\\notepad.exe")); },
      {{0, 1009}, {3, 1027}}, kUnsetFailed, {kPictureGathererEntry}, {}, HKEY_LOCAL_MACHINE, kEditorName},
+    // A create failure half-way through a feature's entries.
     {"EntryKeyRefusesWritesMidFeature",
      [] {
-         ok(addMenuEntry(kPolyglotRelay[2], "http://example.invalid/old.html", 0x22));
-         install(kCrumbViewer, "crumbviewer.html", 0x01);
+         ok(addMenuEntry(kPolyglotRelayLink, "http://example.invalid/old.html", 0x22));
+         install(kCrumbViewer);
      },
-     {{0, 1038}, {0, 1050}, {2, 1048}}, kSetFailed,
-     {{kOmniQuery, "omniquery.html", 0x31},
-      {kPolyglotRelay[0], "polyglotrelay.html", 0x01},
-      {kPolyglotRelay[1], "polyglotrelay.html?SrcLang=Kr", 0x01}},
-     {}, HKEY_CURRENT_USER, menuEntryPath(kPolyglotRelay[2])},
-    {"VolatileMenuKey",
-     [] {
-         ok(reg::createVolatileKey(HKEY_CURRENT_USER, kMenuExtPath));
-         installVolatile(kPictureGatherer, std::string(kScriptBase) + "picturegatherer.html", 0x01);
-         installVolatile(kHostRedirector, std::string(kScriptBase) + "hostredirector.html", 0x22);
-     },
-     {{0, 1009}, {0, 1017}, {0, 1023}}, kSetFailed, {}, {kPictureGatherer}},
+     {{0, 1038}, {0, 1050}, {2, 1048}}, kSetFailed, {kOmniQuery, kPolyglotRelayEntry, kPolyglotRelayKorean},
+     {}, HKEY_CURRENT_USER, menuEntryPath(kPolyglotRelayLink)},
 };
 
 class CommitFailureTest : public WizardTest, public ::testing::WithParamInterface<FailureCase> {};
 
 void toggle(WizardProcess& setup, const Toggle& change) {
-    ASSERT_TRUE(setup.chooseComboEntry(kCategoryComboId, change.listIndex));
+    ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, change.listIndex));
     // The list shows four rows at a time; the other four are a page down.
     if (setup.click(change.checkBoxId)) return;
-    ASSERT_TRUE(setup.scroll(kPanelScrollBarId, SB_PAGEDOWN));
+    ASSERT_TRUE(setup.scroll(id::kPanelScrollBar, SB_PAGEDOWN));
     ASSERT_TRUE(setup.click(change.checkBoxId));
 }
 
@@ -205,31 +168,24 @@ TEST_P(CommitFailureTest, StopsAtTheFailureKeepsWhatWentBeforeAndLeavesOnlyCance
 
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
-    ASSERT_TRUE(setup.click(kNextButtonId));
+    ASSERT_TRUE(setup.click(id::kNext));
     for (const Toggle& change : c.toggles) ASSERT_NO_FATAL_FAILURE(toggle(setup, change));
-    ASSERT_TRUE(setup.click(kNextButtonId));
+    ASSERT_TRUE(setup.click(id::kNext));
 
-    const MessageBoxView box = setup.waitForMessageBox();
-    ASSERT_NE(nullptr, box.window);
-    EXPECT_EQ(setup.wizard(), box.owner);
-    EXPECT_EQ(std::string(kMessageCaption), box.caption);
-    EXPECT_EQ(std::string(c.message), box.text);
-    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
-    EXPECT_TRUE(box.hasIcon);
-    ASSERT_TRUE(setup.answer(box, IDOK));
+    ASSERT_NO_FATAL_FAILURE(answerBox(setup, c.message));
 
     // Still the features page, with its Finish button, but only Cancel works.
-    EXPECT_TRUE(setup.read(kCategoryComboId).visible);
-    EXPECT_EQ(kFinishLabel, setup.read(kNextButtonId).text);
-    EXPECT_FALSE(setup.read(kNextButtonId).enabled);
-    EXPECT_FALSE(setup.read(kBackButtonId).enabled);
-    EXPECT_TRUE(setup.read(kCancelButtonId).enabled);
+    EXPECT_TRUE(setup.read(id::kCategoryCombo).visible);
+    EXPECT_EQ(std::string(kFinishLabel), setup.read(id::kNext).text);
+    EXPECT_FALSE(setup.read(id::kNext).enabled);
+    EXPECT_FALSE(setup.read(id::kBack).enabled);
+    EXPECT_TRUE(setup.read(id::kCancel).enabled);
 
     RegistryView failed;
     std::vector<std::string> expected;
-    for (const Entry& entry : c.written) {
+    for (const MenuEntryFact& entry : c.written) {
         expected.push_back("user key added: " + kMenuKey + entry.caption);
-        EXPECT_EQ(entry.values(), failed.user[kMenuKey + entry.caption]) << entry.caption;
+        EXPECT_EQ(entryValues(entry), failed.user[kMenuKey + entry.caption]) << entry.caption;
     }
     for (const std::string& caption : c.removed) expected.push_back("user key removed: " + kMenuKey + caption);
     std::sort(expected.begin(), expected.end());
@@ -275,17 +231,18 @@ const StartCase kStarts[] = {
          const DWORD number = 0x00434241;
          const std::string longMask(300, '\x30');
          ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kPictureGatherer), "", REG_DWORD, &number, 4));
-         install(kHereOpener, "hereopener.html", 0x22);
+         install(kHereOpenerEntry);
+         install(kFormSentinel);
          ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kHereOpener), "note", "他社の値"));
          ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpener) + "\\他社の設定"));
-         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kLexiconPlus[0]), "contexts", REG_BINARY, longMask.data(),
+         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kLexiconPlus[0].caption), "contexts", REG_BINARY, longMask.data(),
                           static_cast<DWORD>(longMask.size())));
-         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kCrumbViewer)));
+         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kCrumbViewer.caption)));
          ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath("一覧から選んで i-driveに転送(&A)"), "", REG_MULTI_SZ,
                           "a\0b\0", 5));
          ok(reg::setValue(HKEY_LOCAL_MACHINE, kEditorName, "", REG_DWORD, &number, 4));
      },
-     {1009, 1025, 1015, 1048, 1021, 1027}, 5, true},
+     {1009, 1025, 1015, 1019, 1048, 1021, 1027}, 5, true},
 };
 
 class StartStateTest : public WizardTest, public ::testing::WithParamInterface<StartCase> {};
@@ -302,11 +259,11 @@ TEST_P(StartStateTest, StartsFromWhatTheRegistryHoldsAndCancelWritesNothing) {
         const bool ticked = std::count(c.ticked.begin(), c.ticked.end(), id) > 0;
         EXPECT_EQ(ticked ? BST_CHECKED : BST_UNCHECKED, setup.read(id).check) << "check box " << id;
     }
-    EXPECT_EQ(c.categories, setup.read(kCategoryComboId).items.size());
-    ASSERT_TRUE(setup.click(kNextButtonId));
-    EXPECT_EQ(c.upgradePage, setup.read(kUpgradeTextId).visible);
+    EXPECT_EQ(c.categories, setup.read(id::kCategoryCombo).items.size());
+    ASSERT_TRUE(setup.click(id::kNext));
+    EXPECT_EQ(c.upgradePage, setup.read(id::kUpgradeText).visible);
 
-    ASSERT_TRUE(setup.click(kCancelButtonId));
+    ASSERT_TRUE(setup.click(id::kCancel));
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
     EXPECT_EQ(std::vector<std::string>{}, changes(before, RegistryView()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/e2e/WizardMessages.h"
+
 // What the wizard's pages, messages and menu entries look like from outside,
 // written down on their own like WizardFacts.h, for the tests that walk
 // through the pages and for the screenshots.
@@ -35,19 +37,6 @@ inline constexpr char kCloseLabel[] = "閉じる(&X)";
 inline constexpr const char* kCategories[] = {
     "インターネット上の情報を効率よく入手する機能", "インターネット上の無料サービスを活用する機能",
     "コンピューターのリソース消費を抑える機能", "セキュリティやプライバシーの保護を支援する機能", "その他の機能"};
-
-inline constexpr char kSetupComplete[] =
-    "　セットアップが完了しました。\n\n　IEが起動済みの時は、IEを再起動後に\nセットアップ内容が反映されます。";
-inline constexpr char kNothingChanged[] = "セットアップ内容が元と同じです。";
-inline constexpr char kXdriveRefusal[] =
-    "　Xdrive Courier は、Xdrive サービスの有料化に伴ない、\n機能の提供を終了致しました。";
-inline constexpr char kIdriveRefusal[] =
-    "　i-drive Courier は、i-drive サービスの終了に伴ない、\n機能の提供を終了致しました。";
-inline constexpr char kMarkupReaderSwapRefusal[] =
-    "　Markup Reader Swap は、より高機能の 「 Palimo for IE 」\nというソフトウェアとして独立した為、機能の提供を終了致しました。";
-inline constexpr char kEditorPathMissing[] = "メモ帳の代わりに HTMLソースを表示する\nアプリケーションを指定してください。";
-inline constexpr char kEditorNotFound[] =
-    "指定されたアプリケーションが見つかりません。\n\nメモ帳の代わりに HTMLソースを表示するアプリケーションの\nファイル名又はパスを確認してください。";
 
 // The folder on the maker's site that every entry's script address starts with.
 inline constexpr char kScriptBase[] = "http://www.example.com/iekelvara/";

@@ -1,7 +1,5 @@
 #include "tests/e2e/WizardTest.h"
 
-#include "tests/e2e/E2eRegistry.h"
-#include "tests/e2e/WizardFacts.h"
 #include "tests/support/TestWindow.h"
 
 void WizardTest::SetUp() {
@@ -12,6 +10,27 @@ void WizardTest::SetUp() {
 }
 
 void WizardTest::TearDown() { e2e::clearWizardState(); }
+
+namespace e2e {
+
+void answerBox(WizardProcess& setup, const char* text) {
+    const MessageBoxView box = setup.waitForMessageBox();
+    ASSERT_NE(nullptr, box.window) << "no message box came up";
+    EXPECT_EQ(setup.wizard(), box.owner);
+    EXPECT_EQ(std::string(kMessageCaption), box.caption);
+    EXPECT_EQ(std::string(text), box.text);
+    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
+    EXPECT_TRUE(box.hasIcon);
+    EXPECT_TRUE(setup.answer(box, IDOK));
+}
+
+RegistryValues entryValues(const MenuEntryFact& entry) {
+    const std::string address = std::string(kScriptBase) + entry.script;
+    return {{"", {REG_SZ, std::vector<unsigned char>(address.c_str(), address.c_str() + address.size() + 1)}},
+            {"contexts", {REG_BINARY, {entry.contexts}}}};
+}
+
+}  // namespace e2e
 
 DecoyWindow::DecoyWindow() {
     window = CreateWindowExA(0, "STATIC", "decoy", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr,
