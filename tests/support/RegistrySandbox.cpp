@@ -89,29 +89,19 @@ Value readValue(HKEY root, const std::string& path, const std::string& name) {
     return value;
 }
 
-namespace {
-
-// The names that RegEnumKeyExA or RegEnumValueA give for a key, in index order.
-template <typename Enumerate>
-std::vector<std::string> names(HKEY root, const std::string& path, Enumerate enumerate) {
+std::vector<std::string> subkeys(HKEY root, const std::string& path) {
     std::vector<std::string> found;
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return found;
     char name[512];
     for (DWORD i = 0;; ++i) {
         DWORD size = sizeof name;
-        if (enumerate(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         found.emplace_back(name, size);
     }
     RegCloseKey(key);
     return found;
 }
-
-}  // namespace
-
-std::vector<std::string> subkeys(HKEY root, const std::string& path) { return names(root, path, RegEnumKeyExA); }
-
-std::vector<std::string> valueNames(HKEY root, const std::string& path) { return names(root, path, RegEnumValueA); }
 
 LONG deleteTree(HKEY root, const std::string& path) { return RegDeleteTreeA(root, path.c_str()); }
 

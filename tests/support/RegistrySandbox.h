@@ -40,7 +40,6 @@ LONG setString(HKEY root, const std::string& path, const std::string& name, cons
 LONG setByte(HKEY root, const std::string& path, const std::string& name, unsigned char byte);
 Value readValue(HKEY root, const std::string& path, const std::string& name);
 std::vector<std::string> subkeys(HKEY root, const std::string& path);
-std::vector<std::string> valueNames(HKEY root, const std::string& path);
 LONG deleteTree(HKEY root, const std::string& path);
 
 }  // namespace reg

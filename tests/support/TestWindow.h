@@ -5,8 +5,6 @@
 #include <string>
 
 // A visible, modeless dialog to put controls on, destroyed with the object.
-// Commands from its children are counted, so tests can see what reached the
-// parent.
 class TestWindow {
 public:
     TestWindow();

@@ -31,12 +31,6 @@ ChildState WizardHost::read(int id) const {
 
 bool WizardHost::ticked(int id) const { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-RECT WizardHost::clientRect() const {
-    RECT rect{};
-    GetClientRect(dialogWindow, &rect);
-    return rect;
-}
-
 void WizardHost::click(int id) {
     HWND button = control(id);
     ASSERT_NE(nullptr, button) << "no control " << id;
@@ -48,11 +42,6 @@ void WizardHost::chooseCategory(int listIndex) {
     HWND combo = control(1008);
     SendMessageA(combo, CB_SETCURSEL, listIndex, 0);
     SendMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    pumpMessages();
-}
-
-void WizardHost::scroll(int request, int position) {
-    SendMessageA(dialogWindow, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(control(106)));
     pumpMessages();
 }
 

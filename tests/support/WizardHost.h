@@ -27,12 +27,10 @@ public:
     ChildState read(int id) const;
     bool exists(int id) const { return control(id) != nullptr; }
     bool ticked(int id) const;
-    RECT clientRect() const;
 
     // What a user does: the command reaches the wizard as from the window.
     void click(int id);
     void chooseCategory(int listIndex);
-    void scroll(int request, int position = 0);
 
     RegistrySandbox registry;
     MessageBoxRecorder messageBoxes;
