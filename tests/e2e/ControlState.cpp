@@ -52,8 +52,6 @@ ControlState readControl(HWND control) {
     state.enabled = IsWindowEnabled(control) != FALSE;
     state.style = GetWindowLongA(control, GWL_STYLE);
     state.text = windowText(control);
-    GetWindowRect(control, &state.rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&state.rect), 2);
     if (_stricmp(className, "Button") == 0) {
         state.check = static_cast<int>(ask(control, BM_GETCHECK, 0, 0));
     } else if (_stricmp(className, "ComboBox") == 0) {

@@ -17,7 +17,6 @@ struct ControlState {
     bool enabled = false;
     LONG style = 0;
     std::string text;
-    RECT rect{};  // in the parent's client coordinates
     int check = BST_UNCHECKED;  // buttons only
     std::vector<std::string> items;  // combo boxes only: the list, in order
     int selection = -1;              // combo boxes only; -1 when none

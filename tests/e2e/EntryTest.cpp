@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/e2e/WizardTest.h"
+#include "tests/support/TestWindow.h"
 
 using namespace e2e;
 
@@ -40,14 +41,22 @@ TEST_F(EntryTest, AnyHolderOfTheMutexNameKeepsTheWizardAway) {
     CloseHandle(mutex);
 }
 
-// The first instance is brought forward by the second one's request, which it
-// carries out in its own time.
+// A window of the test program is put in front, and the first instance is
+// brought forward by the second one's request, which it carries out in its
+// own time.
 bool secondStartBringsForward(HWND window) {
-    DecoyWindow decoy;
-    if (!decoy.inFront()) return false;
+    const HWND decoy = CreateWindowExA(0, "STATIC", "decoy", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                       nullptr, nullptr);
+    SetForegroundWindow(decoy);
+    pumpMessages();
+    const bool decoyInFront = GetForegroundWindow() == decoy;
+    EXPECT_TRUE(decoyInFront);
     WizardProcess second;
-    return second.waitForExit() == ExitStatus::exited(1) &&
-           waitUntil([&] { return GetForegroundWindow() == window; });
+    const bool forward = second.waitForExit() == ExitStatus::exited(1) &&
+                         waitUntil([&] { return GetForegroundWindow() == window; });
+    DestroyWindow(decoy);
+    pumpMessages();
+    return decoyInFront && forward;
 }
 
 // A second start ends at once and brings forward whatever the first one is

@@ -20,7 +20,6 @@ class FlowTest : public WizardTest {};
 
 constexpr char kOldAddress[] = "http://old.example/entry.html";
 constexpr char kViewer[] = "C:\\windows\\notepad.exe";
-constexpr int kFirstRowTop = 84, kRowStep = 44;
 
 // The check boxes each category shows, by its place in the full list; the
 // first is the panel's, with its first four rows in view.
@@ -74,18 +73,11 @@ std::vector<std::string> categoryList(bool freeServicesListed) {
 }
 
 // The place in the list of the panel's top row, -1 when no row is in view.
-// The rows in view must be four neighbours, each in its slot.
+// Which rows the panel shows below it, and where, is FeatureListPanelTest's.
 int firstRowInView(const WizardProcess& setup) {
-    std::vector<int> inView;
     for (int row = 0; row < 8; ++row)
-        if (setup.read(id::kPanelRows[row]).visible) inView.push_back(row);
-    if (inView.empty()) return -1;
-    EXPECT_EQ(4u, inView.size());
-    for (int slot = 0; slot < static_cast<int>(inView.size()); ++slot) {
-        EXPECT_EQ(inView.front() + slot, inView[slot]);
-        EXPECT_EQ(kFirstRowTop + kRowStep * slot, setup.read(id::kPanelRows[inView[slot]]).rect.top);
-    }
-    return inView.front();
+        if (setup.read(id::kPanelRows[row]).visible) return row;
+    return -1;
 }
 
 // The names of the pages whose own texts are in view; more than one is a mix.
@@ -143,22 +135,6 @@ void expectEntry(const MenuEntryFact& entry) {
 void closeFinishedWizard(WizardProcess& setup) {
     EXPECT_TRUE(setup.click(id::kNext));
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
-}
-
-TEST_F(FlowTest, OneFeatureIsInstalledFromNothingAndCloseEndsTheWizard) {
-    WizardProcess setup;
-    ASSERT_NE(nullptr, setup.waitForWizard());
-    expectPage(setup, "welcome", false, kNextLabel);
-
-    ASSERT_TRUE(setup.click(id::kNext));
-    expectFeaturesPageAtItsTop(setup);
-    ASSERT_TRUE(setup.click(id::kPictureGatherer));
-    ASSERT_TRUE(setup.click(id::kNext));
-    ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
-    expectFinished(setup);
-    EXPECT_EQ(std::set<std::string>{kPictureGathererEntry.caption}, menuEntries());
-    expectEntry(kPictureGathererEntry);
-    closeFinishedWizard(setup);
 }
 
 TEST_F(FlowTest, TheUpgradePageStandsBetweenWelcomeAndFeaturesBothWays) {
@@ -246,9 +222,9 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     const struct {
         int request, position, firstRow;
     } steps[] = {
-        {SB_LINEDOWN, 0, 1}, {SB_PAGEDOWN, 0, 4},    // a page stops at the last page
-        {SB_LINEDOWN, 0, 4}, {SB_THUMBTRACK, 1, 4},  // rows follow only a released thumb
-        {SB_THUMBPOSITION, 2, 2}, {SB_PAGEUP, 0, 0}, {SB_LINEUP, 0, 0}, {SB_THUMBPOSITION, 3, 3},
+        {SB_LINEDOWN, 0, 1}, {SB_PAGEDOWN, 0, 4},  // a page stops at the last page
+        {SB_THUMBTRACK, 1, 4},                     // rows follow only a released thumb
+        {SB_THUMBPOSITION, 2, 2}, {SB_LINEUP, 0, 1}, {SB_PAGEUP, 0, 0}, {SB_THUMBPOSITION, 3, 3},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "request " << step.request << " at " << step.position);
@@ -262,8 +238,7 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 2));
     EXPECT_EQ(categoryView(3, false), shown(setup));
     ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 0));
-    EXPECT_EQ(categoryView(0, false), shown(setup));
-    EXPECT_EQ(0, firstRowInView(setup));
+    EXPECT_EQ(categoryView(0, false), shown(setup));  // the first four rows
 
     // So does the page, whichever category and rows were in view when it was left.
     for (const int entry : {0, 3}) {
@@ -272,21 +247,21 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
         ASSERT_TRUE(setup.click(id::kBack));
         ASSERT_TRUE(setup.click(id::kNext));
         expectFeaturesPageAtItsTop(setup);
-        EXPECT_EQ(0, firstRowInView(setup));
     }
     setup.command(IDCANCEL);
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }
 
-// Enter is Next wherever the focus is: on the Next button of the welcome page,
-// in the category list, on a check box, and on Close at the end.
-TEST_F(FlowTest, FinishingWithNothingChangedStaysOnThePageUntilARealChangeAllByEnter) {
-    ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kHereOpenerEntry.caption, kOldAddress, 0x22));
-    const RegistrySnapshot before = snapshot(HKEY_CURRENT_USER, kMenuExtPath);
+// From nothing installed, Enter is Next wherever the focus is: on the Next
+// button of the welcome page, in the category list, on a check box, and on
+// Close at the end.
+TEST_F(FlowTest, FinishingWithNothingChangedStaysOnThePageUntilOneFeatureIsInstalledAllByEnter) {
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
+    expectPage(setup, "welcome", false, kNextLabel);
     setup.pressEnter();
     ASSERT_TRUE(waitUntil([&] { return pageInView(setup) == "features "; }));
+    expectFeaturesPageAtItsTop(setup);
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "untouched" : "a tick given and taken back");
         if (round == 1) {
@@ -297,16 +272,15 @@ TEST_F(FlowTest, FinishingWithNothingChangedStaysOnThePageUntilARealChangeAllByE
         ASSERT_NO_FATAL_FAILURE(answerBox(setup, kNothingChanged));
         expectPage(setup, "features", true, kFinishLabel);
         EXPECT_TRUE(setup.read(id::kCategoryCombo).enabled);
-        EXPECT_EQ(std::vector<std::string>{}, differences(before, snapshot(HKEY_CURRENT_USER, kMenuExtPath)));
+        EXPECT_FALSE(reg::keyExists(HKEY_CURRENT_USER, kMenuExtPath));
     }
 
-    ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 1));  // resource saving, the list having four entries
-    EXPECT_EQ(BST_CHECKED, setup.read(id::kHereOpener).check);
-    ASSERT_TRUE(setup.click(id::kHereOpener));
+    ASSERT_TRUE(setup.click(id::kPictureGatherer));
     setup.pressEnter();
     ASSERT_NO_FATAL_FAILURE(answerBox(setup, kSetupComplete));
     expectFinished(setup);
-    EXPECT_EQ(std::set<std::string>{}, menuEntries());
+    EXPECT_EQ(std::set<std::string>{kPictureGathererEntry.caption}, menuEntries());
+    expectEntry(kPictureGathererEntry);
     setup.pressEnter();
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }

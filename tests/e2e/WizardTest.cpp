@@ -1,7 +1,5 @@
 #include "tests/e2e/WizardTest.h"
 
-#include "tests/support/TestWindow.h"
-
 void WizardTest::SetUp() {
     e2e::clearWizardState();
     HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, e2e::kMutexName);
@@ -31,15 +29,3 @@ RegistryValues entryValues(const MenuEntryFact& entry) {
 }
 
 }  // namespace e2e
-
-DecoyWindow::DecoyWindow() {
-    window = CreateWindowExA(0, "STATIC", "decoy", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr,
-                             nullptr);
-    SetForegroundWindow(window);
-    pumpMessages();
-}
-
-DecoyWindow::~DecoyWindow() {
-    DestroyWindow(window);
-    pumpMessages();
-}

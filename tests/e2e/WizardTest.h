@@ -27,19 +27,3 @@ void answerBox(WizardProcess& setup, const char* text);
 RegistryValues entryValues(const MenuEntryFact& entry);
 
 }  // namespace e2e
-
-// A window of the test program put in the foreground, so that a test can
-// see another window being brought forward.
-class DecoyWindow {
-public:
-    DecoyWindow();
-    ~DecoyWindow();
-
-    DecoyWindow(const DecoyWindow&) = delete;
-    DecoyWindow& operator=(const DecoyWindow&) = delete;
-
-    bool inFront() const { return GetForegroundWindow() == window; }
-
-private:
-    HWND window = nullptr;
-};
