@@ -98,8 +98,7 @@ TEST_F(LayoutTest, NothingInstalledOpensOnTheWelcomePageWithEveryOtherControlHid
 
 TEST_F(LayoutTest, SourceViewerInstalledAddsItsControlsAndMovesPaneUnwrapperDown) {
     const std::string path = "C:\\Program Files\\エディタ\\editor.exe";
-    reg::setString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name", "",
-                   path);
+    menu::setEditor(path);
     host.open();
     const Expected controls[] = {
         {1027, "Button", at(24, 84, 400, 14), false, true},

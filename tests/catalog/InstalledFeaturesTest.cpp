@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kEditorName[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
 const char kPalimo[] = "Software\\Quorvin\\Palimo\\HTML Editor\\";
 
 struct Migration {
@@ -148,7 +147,7 @@ TEST(InstalledFeatureCases, XdriveCourierIsFoundUnderAnyOfItsFourCaptions) {
 }
 
 TEST_F(InstalledFeaturesTest, TheSourceViewerCountsOnlyWhileTheEditorProductHasNotClaimedIt) {
-    reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", "C:\\editor.exe");
+    menu::setEditor("C:\\editor.exe");
     reg::createKey(HKEY_LOCAL_MACHINE, kPalimo);
     host.open();
     EXPECT_EQ(0, host.wizard().markupReaderSwapInstalled);
@@ -174,7 +173,7 @@ TEST(InstalledFeatureCases, TheEditorPathIsReadWholeAndAlwaysEnds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WizardHost local;
-        reg::setValue(HKEY_LOCAL_MACHINE, kEditorName, "", c.type, c.stored.data(), static_cast<DWORD>(c.stored.size()));
+        reg::setValue(HKEY_LOCAL_MACHINE, menu::kEditorName, "", c.type, c.stored.data(), static_cast<DWORD>(c.stored.size()));
         local.open();
         EXPECT_EQ(1, local.wizard().markupReaderSwapInstalled);
         EXPECT_EQ(c.expected, std::string(local.wizard().editorPath.get()));

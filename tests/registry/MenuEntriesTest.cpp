@@ -55,7 +55,7 @@ TEST_F(MenuEntriesTest, OnlyAnExistingPlainFileCounts) {
 // one fails, after the first is gone.
 TEST_F(MenuEntriesTest, ASourceViewerKeyThatCannotBeDeletedIsReported) {
     const std::string viewSourceEditor = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
-    reg::setString(HKEY_LOCAL_MACHINE, viewSourceEditor + "\\Editor Name", "", "C:\\editor.exe");
+    menu::setEditor("C:\\editor.exe");
     reg::createKey(HKEY_LOCAL_MACHINE, viewSourceEditor + "\\Other");
     EXPECT_FALSE(wizard().removeSourceViewerSetting());
     ASSERT_EQ(1u, host.messageBoxes.boxes.size());
@@ -63,7 +63,7 @@ TEST_F(MenuEntriesTest, ASourceViewerKeyThatCannotBeDeletedIsReported) {
     EXPECT_FALSE(host.read(3).enabled);
     EXPECT_FALSE(host.read(1).enabled);
     EXPECT_EQ(1, wizard().page);
-    EXPECT_FALSE(reg::keyExists(HKEY_LOCAL_MACHINE, viewSourceEditor + "\\Editor Name"));
+    EXPECT_FALSE(reg::keyExists(HKEY_LOCAL_MACHINE, menu::kEditorName));
     EXPECT_TRUE(reg::keyExists(HKEY_LOCAL_MACHINE, viewSourceEditor));
 }
 

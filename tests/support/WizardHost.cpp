@@ -48,6 +48,7 @@ void WizardHost::chooseCategory(int listIndex) {
 namespace menu {
 
 const char* const kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt\\";
+const char* const kEditorName = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
 
 std::string keyOf(const std::string& caption) { return kMenuExt + caption; }
 
@@ -62,6 +63,10 @@ reg::Value address(const std::string& caption) { return reg::readValue(HKEY_CURR
 
 reg::Value contexts(const std::string& caption) {
     return reg::readValue(HKEY_CURRENT_USER, keyOf(caption), "contexts");
+}
+
+void setEditor(const std::string& path) {
+    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path));
 }
 
 }  // namespace menu
