@@ -84,7 +84,7 @@ TEST_F(EntryTest, ASecondStartBringsForwardTheMessageBoxShowingMidWayAndLaterThe
 }
 
 // Wine's "win31" gives platform id 0; the other ids are tried one by one in
-// tests/app/PlatformTest.cpp.
+// tests/app/MessageFlagsTest.cpp.
 TEST_F(EntryTest, Win32sGetsTheErrorBoxInsteadOfTheWizardAndExitCode1) {
     ASSERT_EQ(ERROR_SUCCESS, setWindowsVersion("win31"));
     WizardProcess setup;

@@ -2,7 +2,6 @@
 // the categories and the scrolling list, the messages on the way, and what the
 // registry holds afterwards.
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
@@ -370,48 +369,6 @@ TEST_F(FlowTest, AKeptSourceViewerWithoutAProgramStopsTheFinishOnItsCategory) {
         EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
         EXPECT_EQ(std::vector<std::string>{}, differences(user, snapshot(HKEY_CURRENT_USER, kMenuExtPath)));
         EXPECT_EQ(std::vector<std::string>{}, differences(machine, snapshot(HKEY_LOCAL_MACHINE, kSourceViewerPath)));
-    }
-}
-
-TEST_F(FlowTest, LeavingFromAnyPageWritesNothingButTheMovesMadeAtStart) {
-    const struct {
-        const char* how;
-        std::function<void(WizardProcess&)> leave;
-    } cases[] = {
-        {"close box on the welcome page", [](WizardProcess& setup) { EXPECT_TRUE(setup.closeBox()); }},
-        {"Escape on the upgrade page",
-         [](WizardProcess& setup) {
-             EXPECT_TRUE(setup.click(id::kNext));
-             EXPECT_TRUE(setup.click(id::kLexiconUpgradeCheck));
-             setup.pressEscape();
-         }},
-        {"Cancel on the features page, every kind of choice changed",
-         [](WizardProcess& setup) {
-             for (int control : {id::kNext, id::kLexiconUpgradeCheck, id::kNext, id::kFreewareFinder, id::kPictureGatherer})
-                 EXPECT_TRUE(setup.click(control)) << "control " << control;
-             EXPECT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, 1));
-             EXPECT_TRUE(setup.click(id::kHereOpener));
-             EXPECT_TRUE(setup.click(id::kCancel));
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
-        clearWizardState();
-        ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPictureGathererOldCaption, kOldAddress, 0x01));
-        ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPortalLexiconEntry.caption, kOldAddress, 0x10));
-        ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kHereOpenerEntry.caption, kOldAddress, 0x22));
-        const RegistrySnapshot before = snapshot(HKEY_CURRENT_USER, kMenuExtPath);
-        WizardProcess setup;
-        ASSERT_NE(nullptr, setup.waitForWizard());
-        const RegistrySnapshot started = snapshot(HKEY_CURRENT_USER, kMenuExtPath);
-        EXPECT_EQ((std::vector<std::string>{std::string("key removed: ") + kPictureGathererOldCaption,
-                                            std::string("key added: ") + kPictureGathererEntry.caption}),
-                  differences(before, started));
-        expectEntry(kPictureGathererEntry);
-
-        c.leave(setup);
-        EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
-        EXPECT_EQ(std::vector<std::string>{}, differences(started, snapshot(HKEY_CURRENT_USER, kMenuExtPath)));
     }
 }
 

@@ -24,8 +24,7 @@ inline constexpr int kPictureGatherer = 1009, kPortalLexicon = 1013, kPortalLexi
 // browse button besides.
 inline constexpr int kXdriveCourier = 1011, kIdriveCourier = 1021, kHereOpener = 1015, kFormSentinel = 1019,
                      kTargetRevealer = 1040, kRemoteMarkupPeek = 1046, kCrumbViewer = 1048, kPaneUnwrapper = 1036;
-inline constexpr int kMarkupReaderSwap = 1027, kMarkupReaderSwapText = 1028, kEditorPath = 1029,
-                     kEditorBrowse = 1030;
+inline constexpr int kMarkupReaderSwap = 1027, kEditorPath = 1029, kEditorBrowse = 1030;
 }  // namespace id
 
 inline constexpr char kNextLabel[] = "次へ(&N) >";
@@ -80,7 +79,6 @@ inline constexpr MenuEntryFact kPortalLexiconPlusEntries[] = {
     {"gooの新語辞典で調べる(&N)", "portallexiconplus.html?Dic=4", 0x30}};
 inline constexpr MenuEntryFact kHereOpenerEntry = {"リンク先をこのウィンドウに表示する(&R)", "hereopener.html", 0x22};
 inline constexpr MenuEntryFact kPolyglotRelayEntry = {"このページを翻訳する（英 -> 日）(&T)", "polyglotrelay.html", 0x01};
-inline constexpr char kPictureGathererOldCaption[] = "リンク先の画像をまとめて表示(&G)";
 inline constexpr const char* kXdriveCaptions[] = {"Xdriveに転送(&X)", "一覧から選んで Xdriveに転送(&A)"};
 inline constexpr const char* kXdriveOldCaptions[] = {"X:driveに転送(&X)", "一覧から選んで X:driveに転送(&A)"};
 inline constexpr char kIdriveCaption[] = "一覧から選んで i-driveに転送(&A)";
