@@ -2,11 +2,13 @@
 // that tells an error, a warning and a notice apart, one OK button, and
 // MB_TOPMOST. Wine shows neither the flag nor which icon in the box window,
 // so they are taken from the program's own call.
+// With them, the platforms the entry accepts.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "app/Platform.h"
 #include "tests/e2e/WizardFlowFacts.h"
 #include "tests/support/WizardHost.h"
 
@@ -21,8 +23,9 @@ using namespace e2e;
 // What the user does: Next to the features page, a category from the list
 // where one is given (without a courier installed it reads: information,
 // resources, security, other), then the clicks, where 1 is Finish. One case
-// for each place in the program that shows a box; the whole-program tests
-// read every text from the real boxes.
+// for each place in the program that shows a box (the failure report's is
+// InstalledFeaturesTest's failed move); the whole-program tests read every
+// text from the real boxes.
 struct MessageCase {
     const char* name;
     void (*prepare)();
@@ -40,9 +43,6 @@ const MessageCase kMessages[] = {
     {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, kEditorNotFound, kWarningBox},
     {"NothingChanged", [] {}, -1, {1}, kNothingChanged, kWarningBox},
     {"SetupComplete", [] {}, -1, {1009, 1}, kSetupComplete, kNoticeBox},
-    // Only the first of its five entries is there.
-    {"UnsetFailed", [] { menu::install("gooの各種辞典で調べる(&D)", "http://old.example/", 0x30); }, -1, {1025, 1},
-     kUnsetFailed, kWarningBox},
 };
 
 class MessageFlagsTest : public ::testing::TestWithParam<MessageCase> {};
@@ -66,8 +66,16 @@ TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsTextAndStyle) {
 INSTANTIATE_TEST_SUITE_P(, MessageFlagsTest, ::testing::ValuesIn(kMessages),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Its text, caption and missing owner are read from the real box by
-// tests/e2e/EntryTest.cpp.
+// The guard against a second copy, and the refusal's text, caption and
+// missing owner, are proven through the real program in
+// tests/e2e/EntryTest.cpp, which has Wine report platform id 0.
+TEST(PlatformTest, OnlyTheTwo32BitFamiliesAreSupported) {
+    EXPECT_FALSE(isSupportedPlatform(VER_PLATFORM_WIN32s));
+    EXPECT_TRUE(isSupportedPlatform(VER_PLATFORM_WIN32_WINDOWS));
+    EXPECT_TRUE(isSupportedPlatform(VER_PLATFORM_WIN32_NT));
+    EXPECT_FALSE(isSupportedPlatform(3));
+}
+
 TEST(EntryMessageTest, ARefusedPlatformGetsTheErrorStyle) {
     MessageBoxRecorder recorder;
     EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));

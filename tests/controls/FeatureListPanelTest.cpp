@@ -106,13 +106,9 @@ TEST_F(FeatureListPanelTest, FillingMakesHiddenRowsAndGrowsTheRangeFromTheFifthR
         EXPECT_EQ(row, addRow(panel, row));
         EXPECT_EQ(expectedMaximum[row + 1], barMaximum()) << "after row " << row;
     }
-    for (int row = 0; row < 8; ++row) {
-        ChildState boxState = readChild(box(row));
-        ChildState descriptionState = readChild(description(row));
-        EXPECT_EQ((Edges{24, 84, 424, 98}), edges(boxState.rect));
-        EXPECT_EQ((Edges{32, 98, 432, 126}), edges(descriptionState.rect));
-        EXPECT_FALSE(boxState.visible || descriptionState.visible);
-    }
+    // Every row waits hidden at the top row's place until scrolled into view,
+    // as tests/app/LayoutTest.cpp reads from the wizard's own panel.
+    EXPECT_EQ(Rows{}, view(8));
     EXPECT_EQ("説明", readChild(description(3)).text);
     EXPECT_FALSE(readChild(bar()).visible);
 
