@@ -32,15 +32,6 @@ TEST_F(EntryTest, TheWizardComesUpBigEnoughAndCancelEndsItWithExitCode1) {
     EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
 }
 
-TEST_F(EntryTest, AnyHolderOfTheMutexNameKeepsTheWizardAway) {
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
-    ASSERT_NE(nullptr, mutex);
-    WizardProcess setup;
-    EXPECT_EQ(nullptr, setup.waitForWizard());
-    EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
-    CloseHandle(mutex);
-}
-
 // A window of the test program is put in front, and the first instance is
 // brought forward by the second one's request, which it carries out in its
 // own time.

@@ -182,33 +182,6 @@ TEST_F(FlowTest, TheUpgradePageStandsBetweenWelcomeAndFeaturesBothWays) {
     closeFinishedWizard(setup);
 }
 
-TEST_F(FlowTest, EachListEntryShowsItsCategoryWhetherOrNotFreeServicesAreListed) {
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kViewer));
-    for (const bool courierFound : {false, true}) {
-        SCOPED_TRACE(courierFound ? "i-drive Courier found" : "a source viewer found, no courier");
-        clearWizardState();
-        if (courierFound)
-            ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kIdriveCaption, kOldAddress, 0x22));
-        else
-            ASSERT_EQ(ERROR_SUCCESS, setSourceViewer(kViewer));
-        WizardProcess setup;
-        ASSERT_NE(nullptr, setup.waitForWizard());
-        ASSERT_TRUE(setup.click(id::kNext));
-        const std::vector<std::string> list = setup.read(id::kCategoryCombo).items;
-        ASSERT_EQ(categoryList(courierFound), list);
-        // Without the free-services entry every later entry stands one place up.
-        for (int entry = static_cast<int>(list.size()) - 1; entry >= 0; --entry) {
-            ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, entry));
-            const int category = entry == 0 || courierFound ? entry : entry + 1;
-            EXPECT_EQ(categoryView(category, !courierFound), shown(setup)) << "entry " << entry;
-        }
-        EXPECT_EQ(courierFound ? BST_CHECKED : BST_UNCHECKED, setup.read(id::kIdriveCourier).check);
-        EXPECT_EQ(BST_UNCHECKED, setup.read(id::kXdriveCourier).check);
-        setup.command(IDCANCEL);
-        EXPECT_EQ(ExitStatus::exited(1), setup.waitForExit());
-    }
-}
-
 TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     ASSERT_EQ(ERROR_SUCCESS, addMenuEntry(kPolyglotRelayEntry.caption, kOldAddress, 0x01));
     WizardProcess setup;
@@ -243,6 +216,7 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     for (const int entry : {0, 3}) {
         ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, entry));
         if (entry == 0) ASSERT_TRUE(setup.scroll(id::kPanelScrollBar, SB_THUMBPOSITION, 4));
+        if (entry == 3) EXPECT_EQ(categoryView(4, false), shown(setup));  // no source viewer found
         ASSERT_TRUE(setup.click(id::kBack));
         ASSERT_TRUE(setup.click(id::kNext));
         expectFeaturesPageAtItsTop(setup);
@@ -330,7 +304,10 @@ TEST_F(FlowTest, DiscontinuedFeaturesRefuseTicksAndGoWhenUntickedUnderTheCaption
     }
 }
 
-TEST_F(FlowTest, AKeptSourceViewerWithoutAProgramStopsTheFinishOnItsCategory) {
+// Each entry of the category list shows its category; without the
+// free-services entry every later entry stands one place up. A source viewer
+// that is kept must name a program, or the finish stops on its category.
+TEST_F(FlowTest, EachListEntryShowsItsCategoryAndAKeptSourceViewerWithoutAProgramStopsTheFinish) {
     const struct {
         const char* name;
         const char* path;
@@ -351,6 +328,16 @@ TEST_F(FlowTest, AKeptSourceViewerWithoutAProgramStopsTheFinishOnItsCategory) {
         WizardProcess setup;
         ASSERT_NE(nullptr, setup.waitForWizard());
         ASSERT_TRUE(setup.click(id::kNext));
+        const std::vector<std::string> list = setup.read(id::kCategoryCombo).items;
+        ASSERT_EQ(categoryList(c.courierFound), list);
+        for (int entry = static_cast<int>(list.size()) - 1; entry >= 0; --entry) {
+            ASSERT_TRUE(setup.chooseComboEntry(id::kCategoryCombo, entry));
+            const int category = entry == 0 || c.courierFound ? entry : entry + 1;
+            EXPECT_EQ(categoryView(category, true), shown(setup)) << "entry " << entry;
+        }
+        EXPECT_EQ(c.courierFound ? BST_CHECKED : BST_UNCHECKED, setup.read(id::kIdriveCourier).check);
+        EXPECT_EQ(BST_UNCHECKED, setup.read(id::kXdriveCourier).check);
+
         std::set<int> view = {id::kMarkupReaderSwap, id::kMarkupReaderSwap + 1, id::kEditorPath, id::kEditorBrowse};
         if (c.paneUnwrapperShown) view.insert({id::kPaneUnwrapper, id::kPaneUnwrapper + 1});
 
