@@ -17,9 +17,6 @@ namespace {
 
 constexpr char kForeignEntry[] = "他社の項目(&Z)";
 
-const char* const kPictureGatherer = kPictureGathererEntry.caption;
-const char* const kHereOpener = kHereOpenerEntry.caption;
-const MenuEntryFact* const kLexiconPlus = kPortalLexiconPlusEntries;
 const MenuEntryFact kFormSentinel = {"送信データを確認する(&P)", "formsentinel.html", 0x04};
 const MenuEntryFact kCrumbViewer = {"このページの Cookie 情報を確認する(&C)", "crumbviewer.html", 0x01};
 const MenuEntryFact kOmniQuery = {"様々なサイトで一気に調べる(&M)", "omniquery.html", 0x31};
@@ -122,20 +119,20 @@ void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 const FailureCase kFailures[] = {
     {"LexiconPlusEntryAlreadyGone",
      [] {
-         for (int i : {0, 1, 3, 4}) install(kLexiconPlus[i]);
+         for (int i : {0, 1, 3, 4}) install(kPortalLexiconPlusEntries[i]);
          install(kHereOpenerEntry);
      },
      {{0, 1009}, {0, 1025}, {0, 1017}, {1, 1015}}, kUnsetFailed,
-     {kPictureGathererEntry}, {kLexiconPlus[0].caption, kLexiconPlus[1].caption}},
+     {kPictureGathererEntry}, {kPortalLexiconPlusEntries[0].caption, kPortalLexiconPlusEntries[1].caption}},
     {"EntryHoldingASubkey",
      [] {
          install(kPictureGathererEntry);
-         ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kPictureGatherer), "note", "他社の値"));
+         ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kPictureGathererEntry.caption), "note", "他社の値"));
          install(kHereOpenerEntry);
-         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpener) + "\\他社の設定"));
+         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpenerEntry.caption) + "\\他社の設定"));
          install(kFormSentinel);
      },
-     {{0, 1009}, {1, 1015}, {2, 1019}}, kUnsetFailed, {}, {kPictureGatherer}},
+     {{0, 1009}, {1, 1015}, {2, 1019}}, kUnsetFailed, {}, {kPictureGathererEntry.caption}},
     {"SourceViewerKeyMayNotBeDeleted", [] { ok(setSourceViewer("C:\\windows\\notepad.exe")); },
      {{0, 1009}, {3, 1027}}, kUnsetFailed, {kPictureGathererEntry}, {}, HKEY_LOCAL_MACHINE, kEditorName},
     // A create failure half-way through a feature's entries.
@@ -238,13 +235,13 @@ const StartCase kStarts[] = {
      [] {
          const DWORD number = 0x00434241;
          const std::string longMask(300, '\x30');
-         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kPictureGatherer), "", REG_DWORD, &number, 4));
+         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kPictureGathererEntry.caption), "", REG_DWORD, &number, 4));
          install(kHereOpenerEntry);
          install(kFormSentinel);
-         ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kHereOpener), "note", "他社の値"));
-         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpener) + "\\他社の設定"));
-         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kLexiconPlus[0].caption), "contexts", REG_BINARY, longMask.data(),
-                          static_cast<DWORD>(longMask.size())));
+         ok(reg::setString(HKEY_CURRENT_USER, menuEntryPath(kHereOpenerEntry.caption), "note", "他社の値"));
+         ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kHereOpenerEntry.caption) + "\\他社の設定"));
+         ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath(kPortalLexiconPlusEntries[0].caption), "contexts",
+                          REG_BINARY, longMask.data(), static_cast<DWORD>(longMask.size())));
          ok(reg::createKey(HKEY_CURRENT_USER, menuEntryPath(kCrumbViewer.caption)));
          ok(reg::setValue(HKEY_CURRENT_USER, menuEntryPath("一覧から選んで i-driveに転送(&A)"), "", REG_MULTI_SZ,
                           "a\0b\0", 5));

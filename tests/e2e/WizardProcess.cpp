@@ -36,7 +36,6 @@ bool isDialogOf(HWND window, DWORD processId) {
 
 struct BoxSearch {
     DWORD processId;
-    const std::string* wizardTitle;
     HWND found;
 };
 
@@ -45,7 +44,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM target) {
     auto& search = *reinterpret_cast<BoxSearch*>(target);
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
-    if (!IsWindowVisible(window) || !isDialogOf(window, search.processId) || *search.wizardTitle == text) return TRUE;
+    if (!IsWindowVisible(window) || !isDialogOf(window, search.processId) || std::strcmp(kWizardTitle, text) == 0) return TRUE;
     search.found = window;
     return FALSE;
 }
@@ -71,9 +70,8 @@ std::ostream& operator<<(std::ostream& out, const ExitStatus& status) {
     return out;
 }
 
-WizardProcess::WizardProcess(const std::string& arguments, const std::string& program, const std::string& title)
-    : title(title) {
-    const std::string path = besideThisProgram(program);
+WizardProcess::WizardProcess(const std::string& arguments) {
+    const std::string path = besideThisProgram(kSetupProgram);
     std::string commandLine = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -118,7 +116,7 @@ bool WizardProcess::endCrash() {
 HWND WizardProcess::waitForWizard(DWORD timeout) {
     waitUntil(
         [&] {
-            for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", title.c_str()));) {
+            for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", kWizardTitle));) {
                 if (isDialogOf(window, processId) && IsWindowVisible(window)) dialog = window;
             }
             return dialog != nullptr || !running() || endCrash();
@@ -128,7 +126,7 @@ HWND WizardProcess::waitForWizard(DWORD timeout) {
 }
 
 MessageBoxView WizardProcess::waitForMessageBox(DWORD timeout) {
-    BoxSearch search = {processId, &title, nullptr};
+    BoxSearch search = {processId, nullptr};
     waitUntil(
         [&] {
             EnumWindows(findBox, reinterpret_cast<LPARAM>(&search));

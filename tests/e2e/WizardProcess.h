@@ -26,14 +26,12 @@ struct ExitStatus {
 
 std::ostream& operator<<(std::ostream& out, const ExitStatus& status);
 
-// One run of the program under test (setup.exe unless told otherwise), started
-// from the folder of this test executable and driven through its windows as a
+// One run of setup.exe, started from the folder of this test executable and driven through its windows as a
 // user would. A program still running when the object goes is killed, and so
 // is a crash dialog, so no test leaves a wizard or its mutex behind.
 class WizardProcess {
 public:
-    explicit WizardProcess(const std::string& arguments = "", const std::string& program = kSetupProgram,
-                           const std::string& title = kWizardTitle);
+    explicit WizardProcess(const std::string& arguments = "");
     ~WizardProcess();
 
     WizardProcess(const WizardProcess&) = delete;
@@ -80,7 +78,6 @@ private:
     HANDLE process = nullptr;
     DWORD processId = 0;
     DWORD threadId = 0;  // the program's first thread, which runs its dialogs
-    std::string title;
     HWND dialog = nullptr;
     bool crashed = false;
 };

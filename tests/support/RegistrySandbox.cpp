@@ -80,10 +80,9 @@ Value readValue(HKEY root, const std::string& path, const std::string& name) {
     DWORD size = 0;
     if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
         value.data.resize(size);
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &size) == ERROR_SUCCESS) {
-            value.present = true;
-            value.data.resize(size);
-        }
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS)
+            size = 0;
+        value.data.resize(size);
     }
     RegCloseKey(key);
     return value;

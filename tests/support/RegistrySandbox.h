@@ -26,7 +26,6 @@ private:
 namespace reg {
 
 struct Value {
-    bool present = false;
     DWORD type = 0;
     std::vector<unsigned char> data;
     std::string text() const;  // the data up to the first NUL
