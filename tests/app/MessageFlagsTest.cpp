@@ -1,8 +1,7 @@
-// The message boxes of the program, with the style each asks for: the icon
-// that tells an error, a warning and a notice apart, one OK button, and
-// MB_TOPMOST. Wine shows neither the flag nor which icon in the box window,
-// so they are taken from the program's own call.
-// With them, the platforms the entry accepts.
+// The style each message box of the program asks for: the icon that tells an
+// error, a warning and a notice apart, one OK button, and MB_TOPMOST. Wine
+// shows neither the flag nor which icon in the box window, so they are taken
+// from the program's own call. Besides, the platforms the entry accepts.
 #include <gtest/gtest.h>
 
 #include <string>

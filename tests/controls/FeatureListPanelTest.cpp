@@ -90,13 +90,12 @@ protected:
 };
 
 using Rows = std::vector<int>;
-using Edges = std::vector<LONG>;
-Edges edges(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 TEST_F(FeatureListPanelTest, FillingMakesHiddenRowsAndGrowsTheRangeFromTheFifthRow) {
     FeatureListPanel panel(host.handle(), host.instance(), 8, kBarId);
-    ChildState barState = readChild(bar());
-    EXPECT_EQ((Edges{436, 84, 452, 258}), edges(barState.rect));
+    const ChildState barState = readChild(bar());
+    const RECT& rect = barState.rect;
+    EXPECT_EQ((std::vector<LONG>{436, 84, 452, 258}), (std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}));
     EXPECT_FALSE(barState.visible);
 
     EXPECT_EQ(0, panel.addRow("先頭", boxId(0), "一行目", descriptionId(0), true));

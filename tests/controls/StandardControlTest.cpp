@@ -14,12 +14,9 @@
 
 namespace {
 
-// What the wizard does with the controls is read back from its windows by the
-// other tests: the button texts, the category list in the order added and its
-// selection (tests/e2e/FlowTest.cpp), the scroll bar's range and position
-// (FeatureListPanelTest.cpp and FlowTest.cpp), the ticks set at start
-// (tests/app/LayoutTest.cpp). Here: the style bits, and the reads that no
-// ordinary run of the wizard can tell apart from a wrong one.
+// Texts, list order, selection, ticks and scroll positions that the wizard
+// sets are read back from its windows by LayoutTest, FeatureListPanelTest and
+// FlowTest. Here: the style bits, and what no run of the wizard can tell.
 class StandardControlTest : public ::testing::Test {
 protected:
     // Shown, and large enough for a click to land in it.

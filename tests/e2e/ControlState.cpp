@@ -60,12 +60,8 @@ ControlState readControl(HWND control) {
     } else if (_stricmp(className, "ScrollBar") == 0) {
         SCROLLINFO info = {};
         info.cbSize = sizeof info;
-        info.fMask = SIF_RANGE | SIF_POS;
-        if (ask(control, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info)) > 0) {
-            state.scrollMin = info.nMin;
-            state.scrollMax = info.nMax;
-            state.scrollPos = info.nPos;
-        }
+        info.fMask = SIF_POS;
+        if (ask(control, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info)) > 0) state.scrollPos = info.nPos;
     }
     return state;
 }

@@ -20,9 +20,7 @@ struct ControlState {
     int check = BST_UNCHECKED;  // buttons only
     std::vector<std::string> items;  // combo boxes only: the list, in order
     int selection = -1;              // combo boxes only; -1 when none
-    int scrollMin = 0;  // scroll bars only
-    int scrollMax = 0;
-    int scrollPos = 0;
+    int scrollPos = 0;  // scroll bars only
 };
 
 // Reads a child window of any process; `exists` is false for a null or dead

@@ -1,6 +1,7 @@
-// The program's entry: the wizard comes up and every way out ends the process
-// with exit code 1 (Cancel here; Escape and the close box in FlowTest), one
-// copy runs at a time, and a platform it does not support gets its error box.
+// The program's entry: the wizard comes up and Cancel ends the process with
+// exit code 1 (Escape and the close box: RegistryFaultTest's start states),
+// one copy runs at a time, and a platform it does not support gets its error
+// box.
 #include <string>
 #include <vector>
 

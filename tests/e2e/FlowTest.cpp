@@ -187,8 +187,6 @@ TEST_F(FlowTest, ThePanelScrollsByLinePageAndReleasedThumbAndReopensAtItsTop) {
     WizardProcess setup;
     ASSERT_NE(nullptr, setup.waitForWizard());
     ASSERT_TRUE(setup.click(id::kNext));
-    EXPECT_EQ(0, setup.read(id::kPanelScrollBar).scrollMin);
-    EXPECT_EQ(4, setup.read(id::kPanelScrollBar).scrollMax);
 
     // Each step: the request, the thumb position it carries, and the top row after it.
     const struct {

@@ -26,9 +26,10 @@ struct ExitStatus {
 
 std::ostream& operator<<(std::ostream& out, const ExitStatus& status);
 
-// One run of setup.exe, started from the folder of this test executable and driven through its windows as a
-// user would. A program still running when the object goes is killed, and so
-// is a crash dialog, so no test leaves a wizard or its mutex behind.
+// One run of setup.exe, started from the folder of this test executable and
+// driven through its windows as a user would. A program still running when
+// the object goes is killed, and so is a crash dialog, so no test leaves a
+// wizard or its mutex behind.
 class WizardProcess {
 public:
     explicit WizardProcess(const std::string& arguments = "");
