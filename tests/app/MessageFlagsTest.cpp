@@ -22,9 +22,8 @@ using namespace e2e;
 // What the user does: Next to the features page, a category from the list
 // where one is given (without a courier installed it reads: information,
 // resources, security, other), then the clicks, where 1 is Finish. One case
-// for each place in the program that shows a box (the failure report's is
-// InstalledFeaturesTest's failed move); the whole-program tests read every
-// text from the real boxes.
+// for each place in the program that shows a box; the whole-program tests
+// read every text from the real boxes.
 struct MessageCase {
     const char* name;
     void (*prepare)();
@@ -42,6 +41,14 @@ const MessageCase kMessages[] = {
     {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, kEditorNotFound, kWarningBox},
     {"NothingChanged", [] {}, -1, {1}, kNothingChanged, kWarningBox},
     {"SetupComplete", [] {}, -1, {1009, 1}, kSetupComplete, kNoticeBox},
+    // The failure report, here from moving an older caption at start: below a
+    // volatile key no lasting key can be made.
+    {"MoveFailed",
+     [] {
+         reg::createVolatileKey(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\MenuExt");
+         reg::createVolatileKey(HKEY_CURRENT_USER, menu::keyOf("リンク先の画像をまとめて表示(&G)"));
+     },
+     -1, {}, kSetFailed, kWarningBox},
 };
 
 class MessageFlagsTest : public ::testing::TestWithParam<MessageCase> {};
