@@ -113,29 +113,26 @@ TEST_F(LayoutTest, SourceViewerInstalledAddsItsControlsAndMovesPaneUnwrapperDown
     EXPECT_TRUE(host.read(1029).exStyle & WS_EX_CLIENTEDGE);
 }
 
-TEST_F(LayoutTest, UpgradeOffersStandOnTheirOwnPage) {
-    menu::install("gooの各種辞典で調べる(&D)", "http://old.example/plus.html", 0x10);
-    host.open();
-    EXPECT_TRUE(host.wizard().hasUpgradePage);
-    expectControl(host, {1031, "Static", at(16, 16, 436, 14), false, true});
-    expectControl(host, {1034, "Button", at(24, 64, 400, 14), false, true});
-    expectControl(host, {1035, "Static", at(32, 78, 400, 28), false, true});
-    EXPECT_FALSE(host.exists(1032));
-    EXPECT_FALSE(host.ticked(1034));
-    EXPECT_EQ("Portal Lexicon Plus", host.read(1034).text);
-    EXPECT_TRUE(host.ticked(1025));
-}
-
-TEST_F(LayoutTest, BothUpgradeOffersAreThirtyPixelsApart) {
-    menu::install("gooの英和/和英辞典で調べる(&D)", "http://old.example/lexicon.html", 0x10);
-    menu::install("gooの各種辞典で調べる(&D)", "http://old.example/plus.html", 0x30);
-    reg::setValue(HKEY_CURRENT_USER, menu::keyOf("gooの各種辞典で調べる(&D)"), "contexts", REG_BINARY, "\x30\x30", 2);
-    host.open();
-    expectControl(host, {1032, "Button", at(24, 64, 400, 14), false, true});
-    expectControl(host, {1033, "Static", at(32, 78, 400, 28), false, true});
-    expectControl(host, {1034, "Button", at(24, 94, 400, 14), false, true});
-    expectControl(host, {1035, "Static", at(32, 108, 400, 28), false, true});
-    EXPECT_EQ("　リンクが張ってある単語に対しても検索できる様にします。", host.read(1033).text);
+// An offer takes the first place on its page whether or not the other one is
+// made; two stand thirty pixels apart.
+TEST(LayoutUpgradeTest, UpgradeOffersStandOnTheirOwnPage) {
+    for (const bool both : {false, true}) {
+        SCOPED_TRACE(both ? "both offers" : "the second offer alone");
+        WizardHost host;
+        if (both) menu::install("gooの英和/和英辞典で調べる(&D)", "http://old.example/lexicon.html", 0x10);
+        menu::install("gooの各種辞典で調べる(&D)", "http://old.example/plus.html", 0x10);
+        host.open();
+        EXPECT_EQ(both, host.exists(1032));
+        if (both) expectControl(host, {1032, "Button", at(24, 64, 400, 14), false, true});
+        if (both) expectControl(host, {1033, "Static", at(32, 78, 400, 28), false, true});
+        const int top = both ? 94 : 64;
+        expectControl(host, {1031, "Static", at(16, 16, 436, 14), false, true});
+        expectControl(host, {1034, "Button", at(24, top, 400, 14), false, true});
+        expectControl(host, {1035, "Static", at(32, top + 14, 400, 28), false, true});
+        EXPECT_FALSE(host.ticked(1034));
+        EXPECT_EQ("Portal Lexicon Plus", host.read(1034).text);
+        if (both) EXPECT_EQ("　リンクが張ってある単語に対しても検索できる様にします。", host.read(1033).text);
+    }
 }
 
 }  // namespace
