@@ -1,3 +1,7 @@
+// What the wizard's registry key does that no whole-program run shows: the
+// status it hands back, and how exactly it compares a value. Writing over an
+// entry's other values is MenuEntriesTest's; reading values back is proven by
+// InstalledFeaturesTest's editor paths.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,16 +14,6 @@ namespace {
 
 const char kPath[] = "Software\\KelvaraProbe";
 
-// A freed handle slot is the next one handed out, so the handle an open and
-// close gets shows whether anything in between left a handle open. A real
-// subkey: opening "" would only hand back the predefined key.
-HKEY nextKeyHandle() {
-    HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key));
-    RegCloseKey(key);
-    return key;
-}
-
 class RegKeyTest : public ::testing::Test {
 protected:
     RegistrySandbox sandbox;
@@ -31,22 +25,6 @@ protected:
     }
 };
 
-TEST_F(RegKeyTest, NoHandleOutlivesExistsReopeningOrTheObject) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::createKey(HKEY_CURRENT_USER, kPath));
-    const HKEY free = nextKeyHandle();
-    EXPECT_TRUE(key.exists());
-    EXPECT_EQ(free, nextKeyHandle());
-    {
-        RegKey opened;
-        opened.setPath(kPath);
-        EXPECT_EQ(ERROR_SUCCESS, opened.openKey(false));
-        EXPECT_EQ(ERROR_SUCCESS, opened.openKey(true));
-        EXPECT_EQ(ERROR_SUCCESS, opened.createKey());
-    }
-    EXPECT_EQ(free, nextKeyHandle());
-    EXPECT_EQ(ERROR_SUCCESS, key.deleteKey());
-}
-
 TEST_F(RegKeyTest, SetPathKeepsItsOwnCopyOfTheLastPath) {
     key.setPath("First");
     std::string second = "Second";
@@ -54,18 +32,6 @@ TEST_F(RegKeyTest, SetPathKeepsItsOwnCopyOfTheLastPath) {
     second = "Overwritten";
     ASSERT_EQ(ERROR_SUCCESS, key.createKey());
     EXPECT_EQ(std::vector<std::string>{"Second"}, reg::subkeys(HKEY_CURRENT_USER, ""));
-}
-
-// Reading values back through the key is proven by the editor path tests
-// (tests/catalog/InstalledFeaturesTest.cpp).
-TEST_F(RegKeyTest, CreateKeepsOtherValues) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, kPath, "other", "kept"));
-    ASSERT_EQ(ERROR_SUCCESS, key.createKey());
-    const DWORD text = REG_SZ;
-    const DWORD textSize = 4;
-    EXPECT_EQ(ERROR_SUCCESS, key.setValue("", &text, reinterpret_cast<const BYTE*>("new"), &textSize));
-    EXPECT_EQ("kept", reg::readValue(HKEY_CURRENT_USER, kPath, "other").text());
-    EXPECT_EQ("new", reg::readValue(HKEY_CURRENT_USER, kPath, "").text());
 }
 
 // Each expectation differs from the stored value in one respect only.
