@@ -1,14 +1,15 @@
 // The style each message box of the program asks for: the icon that tells an
 // error, a warning and a notice apart, one OK button, and MB_TOPMOST. Wine
 // shows neither the flag nor which icon in the box window, so they are taken
-// from the program's own call. Besides, the platforms the entry accepts.
+// from the program's own call. The whole-program tests read every text and
+// caption from the real boxes; here the start of the text only tells which box
+// came. Besides, the platforms the entry accepts.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "app/Platform.h"
-#include "tests/e2e/WizardFlowFacts.h"
 #include "tests/support/WizardHost.h"
 
 // This test program tells the entry that it runs on Win32s, which the entry
@@ -17,19 +18,22 @@ DWORD currentPlatformId() { return VER_PLATFORM_WIN32s; }
 
 namespace {
 
-using namespace e2e;
+constexpr UINT kError = MB_OK | MB_ICONERROR | MB_TOPMOST;
+constexpr UINT kWarning = MB_OK | MB_ICONWARNING | MB_TOPMOST;
+constexpr UINT kNotice = MB_OK | MB_ICONINFORMATION | MB_TOPMOST;
+
+bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
 
 // What the user does: Next to the features page, a category from the list
 // where one is given (without a courier installed it reads: information,
 // resources, security, other), then the clicks, where 1 is Finish. One case
-// for each place in the program that shows a box; the whole-program tests
-// read every text from the real boxes.
+// for each place in the program that shows a box.
 struct MessageCase {
     const char* name;
     void (*prepare)();
     int category;  // -1: the list is left alone
     std::vector<int> clicks;
-    const char* text;
+    const char* textStart;
     UINT type;
 };
 
@@ -37,10 +41,10 @@ void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
 
 const MessageCase kMessages[] = {
     // Unticking says nothing; ticking again is refused.
-    {"Refused", [] { menu::setEditor("C:\\editor.exe"); }, 3, {1027, 1027}, kSourceViewerRefusal, kNoticeBox},
-    {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, kEditorNotFound, kWarningBox},
-    {"NothingChanged", [] {}, -1, {1}, kNothingChanged, kWarningBox},
-    {"SetupComplete", [] {}, -1, {1009, 1}, kSetupComplete, kNoticeBox},
+    {"Refused", [] { menu::setEditor("C:\\editor.exe"); }, 3, {1027, 1027}, "　Markup Reader Swap は", kNotice},
+    {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, "指定されたアプリ", kWarning},
+    {"NothingChanged", [] {}, -1, {1}, "セットアップ内容が元と同じ", kWarning},
+    {"SetupComplete", [] {}, -1, {1009, 1}, "　セットアップが完了", kNotice},
     // The failure report, here from moving an older caption at start: below a
     // volatile key no lasting key can be made.
     {"MoveFailed",
@@ -48,12 +52,12 @@ const MessageCase kMessages[] = {
          reg::createVolatileKey(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\MenuExt");
          reg::createVolatileKey(HKEY_CURRENT_USER, menu::keyOf("リンク先の画像をまとめて表示(&G)"));
      },
-     -1, {}, kSetFailed, kWarningBox},
+     -1, {}, "設定に失敗", kWarning},
 };
 
 class MessageFlagsTest : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsTextAndStyle) {
+TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsStyle) {
     const MessageCase& c = GetParam();
     WizardHost host;
     c.prepare();
@@ -64,8 +68,7 @@ TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsTextAndStyle) {
     ASSERT_EQ(1u, host.messageBoxes.boxes.size());
     const RecordedMessageBox& box = host.messageBoxes.boxes[0];
     EXPECT_EQ(host.dialog(), box.owner);
-    EXPECT_EQ(c.text, box.text);
-    EXPECT_EQ(kMessageCaption, box.caption);
+    EXPECT_TRUE(startsWith(box.text, c.textStart)) << box.text;
     EXPECT_EQ(c.type, box.type);
 }
 
@@ -86,8 +89,8 @@ TEST(EntryMessageTest, ARefusedPlatformGetsTheErrorStyle) {
     MessageBoxRecorder recorder;
     EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));
     ASSERT_EQ(1u, recorder.boxes.size());
-    EXPECT_EQ(kPlatformRefusal, recorder.boxes[0].text);
-    EXPECT_EQ(kErrorBox, recorder.boxes[0].type);
+    EXPECT_TRUE(startsWith(recorder.boxes[0].text, "「IE Kelvara」は 32ビット")) << recorder.boxes[0].text;
+    EXPECT_EQ(kError, recorder.boxes[0].type);
 }
 
 }  // namespace
