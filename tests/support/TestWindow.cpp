@@ -2,29 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
-namespace {
-
-INT_PTR CALLBACK hostProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
-
-// An empty 320 x 240 unit dialog template, built in memory.
-std::vector<WORD> hostTemplate() {
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    header->cx = 320;
-    header->cy = 240;
-    return words;  // no menu, the system class, no title
-}
-
-}  // namespace
-
+// A plain visible window is all the controls need of their parent.
 TestWindow::TestWindow() {
-    std::vector<WORD> words = hostTemplate();
-    window = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()),
-                                        nullptr, hostProc, 0);
-    EXPECT_NE(nullptr, window) << "host dialog, error " << GetLastError();
+    window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(nullptr, window) << "host window, error " << GetLastError();
     pumpMessages();
 }
 
@@ -41,7 +23,6 @@ ChildState readChild(HWND child) {
     state.enabled = IsWindowEnabled(child) != FALSE;
     state.style = GetWindowLongA(child, GWL_STYLE);
     state.exStyle = GetWindowLongA(child, GWL_EXSTYLE);
-    state.id = GetDlgCtrlID(child);
     char buffer[1024];
     GetClassNameA(child, buffer, sizeof buffer);
     state.className = buffer;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// A visible, modeless dialog to put controls on, destroyed with the object.
+// A visible window to put controls on, destroyed with the object.
 class TestWindow {
 public:
     TestWindow();
@@ -27,7 +27,6 @@ struct ChildState {
     bool enabled = false;
     LONG style = 0;
     LONG exStyle = 0;
-    int id = 0;
     std::string className;
     std::string text;
 };
