@@ -1,9 +1,7 @@
-// The style each message box of the program asks for: the icon that tells an
-// error, a warning and a notice apart, one OK button, and MB_TOPMOST. Wine
-// shows neither the flag nor which icon in the box window, so they are taken
-// from the program's own call. The whole-program tests read every text and
-// caption from the real boxes; here the start of the text only tells which box
-// came. Besides, the platforms the entry accepts.
+// The style of each message box: the icon, one OK button and MB_TOPMOST, which
+// Wine does not show in the box window. The whole-program tests read texts and
+// captions; here a text's start only tells which box came. Besides, the
+// platforms the entry accepts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,14 +22,12 @@ constexpr UINT kNotice = MB_OK | MB_ICONINFORMATION | MB_TOPMOST;
 
 bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
 
-// What the user does: Next to the features page, a category from the list
-// where one is given (without a courier installed it reads: information,
-// resources, security, other), then the clicks, where 1 is Finish. One case
-// for each place in the program that shows a box.
+// What the user does: Next to the features page, then the clicks, where 1 is
+// Finish; a click reaches a check box of any category. One case for each
+// place in the program that shows a box.
 struct MessageCase {
     const char* name;
     void (*prepare)();
-    int category;  // -1: the list is left alone
     std::vector<int> clicks;
     const char* textStart;
     UINT type;
@@ -41,10 +37,10 @@ void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
 
 const MessageCase kMessages[] = {
     // Unticking says nothing; ticking again is refused.
-    {"Refused", [] { menu::setEditor("C:\\editor.exe"); }, 3, {1027, 1027}, "　Markup Reader Swap は", kNotice},
-    {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, -1, {1}, "指定されたアプリ", kWarning},
-    {"NothingChanged", [] {}, -1, {1}, "セットアップ内容が元と同じ", kWarning},
-    {"SetupComplete", [] {}, -1, {1009, 1}, "　セットアップが完了", kNotice},
+    {"Refused", [] { menu::setEditor("C:\\editor.exe"); }, {1027, 1027}, "　Markup Reader Swap は", kNotice},
+    {"EditorNotFound", [] { menu::setEditor("C:\\no-such-folder\\editor.exe"); }, {1}, "指定されたアプリ", kWarning},
+    {"NothingChanged", [] {}, {1}, "セットアップ内容が元と同じ", kWarning},
+    {"SetupComplete", [] {}, {1009, 1}, "　セットアップが完了", kNotice},
     // The failure report, here from moving an older caption at start: below a
     // volatile key no lasting key can be made.
     {"MoveFailed",
@@ -52,7 +48,7 @@ const MessageCase kMessages[] = {
          reg::createVolatileKey(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\MenuExt");
          reg::createVolatileKey(HKEY_CURRENT_USER, menu::keyOf("リンク先の画像をまとめて表示(&G)"));
      },
-     -1, {}, "設定に失敗", kWarning},
+     {}, "設定に失敗", kWarning},
 };
 
 class MessageFlagsTest : public ::testing::TestWithParam<MessageCase> {};
@@ -63,7 +59,6 @@ TEST_P(MessageFlagsTest, OneBoxOwnedByTheWizardWithItsStyle) {
     c.prepare();
     host.open();
     host.click(1);
-    if (c.category >= 0) host.chooseCategory(c.category);
     for (int id : c.clicks) host.click(id);
     ASSERT_EQ(1u, host.messageBoxes.boxes.size());
     const RecordedMessageBox& box = host.messageBoxes.boxes[0];

@@ -7,19 +7,16 @@
 
 WizardHost::WizardHost() : wizardObject(new SetupWizard(GetModuleHandleA(nullptr))) {}
 
-WizardHost::~WizardHost() { close(); }
+WizardHost::~WizardHost() {
+    if (dialogWindow != nullptr) DestroyWindow(dialogWindow);
+    pumpMessages();
+}
 
 void WizardHost::open() {
     activeWizard = wizardObject.get();
     dialogWindow = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr,
                                       wizardDialogProc, 0);
     ASSERT_NE(nullptr, dialogWindow) << "error " << GetLastError();
-    pumpMessages();
-}
-
-void WizardHost::close() {
-    if (dialogWindow != nullptr) DestroyWindow(dialogWindow);
-    dialogWindow = nullptr;
     pumpMessages();
 }
 
@@ -38,16 +35,9 @@ void WizardHost::click(int id) {
     pumpMessages();
 }
 
-void WizardHost::chooseCategory(int listIndex) {
-    HWND combo = control(1008);
-    SendMessageA(combo, CB_SETCURSEL, listIndex, 0);
-    SendMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    pumpMessages();
-}
-
 namespace menu {
 
-const char* const kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt\\";
+static const char* const kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt\\";
 const char* const kEditorName = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
 
 std::string keyOf(const std::string& caption) { return kMenuExt + caption; }
@@ -58,12 +48,6 @@ void install(const std::string& caption, const std::string& address, unsigned ch
 }
 
 bool installed(const std::string& caption) { return reg::keyExists(HKEY_CURRENT_USER, keyOf(caption)); }
-
-reg::Value address(const std::string& caption) { return reg::readValue(HKEY_CURRENT_USER, keyOf(caption), ""); }
-
-reg::Value contexts(const std::string& caption) {
-    return reg::readValue(HKEY_CURRENT_USER, keyOf(caption), "contexts");
-}
 
 void setEditor(const std::string& path) {
     ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path));

@@ -19,7 +19,6 @@ public:
     ~WizardHost();
 
     void open();
-    void close();
 
     SetupWizard& wizard() { return *wizardObject; }
     HWND dialog() const { return dialogWindow; }
@@ -30,7 +29,6 @@ public:
 
     // What a user does: the command reaches the wizard as from the window.
     void click(int id);
-    void chooseCategory(int listIndex);
 
     RegistrySandbox registry;
     MessageBoxRecorder messageBoxes;
@@ -43,13 +41,10 @@ private:
 // Registry helpers in the wizard's own terms.
 namespace menu {
 
-extern const char* const kMenuExt;    // with its trailing backslash
 extern const char* const kEditorName;  // the source viewer's key, below HKEY_LOCAL_MACHINE
 std::string keyOf(const std::string& caption);
 void install(const std::string& caption, const std::string& address, unsigned char contexts);
 bool installed(const std::string& caption);
-reg::Value address(const std::string& caption);
-reg::Value contexts(const std::string& caption);
 void setEditor(const std::string& path);
 
 }  // namespace menu
