@@ -1,8 +1,6 @@
-// Which features a registry state counts as installed, and the captions moved
-// at start, are checked against an independent model by the randomized
-// whole-program suite (tests/e2e/RobustnessTest.cpp). Here what it rarely or
-// never tells: states it seldom draws and a user seldom reveals, and whether a
-// long editor path is read whole, since a cut path is not found either.
+// Detection and the captions moved at start are in the randomized suite's model
+// (tests/e2e/RobustnessTest.cpp). Here what it seldom shows, and whether a long
+// editor path is read whole: a cut one is "not found" just the same.
 #include <gtest/gtest.h>
 
 #include <string>

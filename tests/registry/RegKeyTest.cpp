@@ -1,7 +1,5 @@
-// What the wizard's registry key does that no whole-program run shows: the
-// status it hands back, and how exactly it compares a value. Writing over an
-// entry's other values is MenuEntriesTest's; reading values back is proven by
-// InstalledFeaturesTest's editor paths.
+// The statuses the key hands back and how exactly it compares a value. Keeping
+// other values is MenuEntriesTest's; reading, InstalledFeaturesTest's.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -14,8 +14,7 @@ MessageBoxFunction realMessageBox = nullptr;
 // The import slot through which this program calls MessageBoxA.
 MessageBoxFunction* findImportSlot() {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name;
          ++import) {
@@ -39,14 +38,9 @@ void patch(MessageBoxFunction* slot, MessageBoxFunction function) {
     VirtualProtect(slot, sizeof *slot, old, &old);
 }
 
-int WINAPI recordingMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    RecordedMessageBox entry;
-    entry.owner = owner;
-    entry.text = text != nullptr ? text : "";
-    entry.caption = caption != nullptr ? caption : "";
-    entry.type = type;
-    recorder->boxes.push_back(entry);
-    return recorder->reply;
+int WINAPI recordingMessageBox(HWND owner, LPCSTR text, LPCSTR, UINT type) {
+    recorder->boxes.push_back({owner, text != nullptr ? text : "", type});
+    return IDOK;
 }
 
 }  // namespace

@@ -9,12 +9,11 @@
 struct RecordedMessageBox {
     HWND owner = nullptr;
     std::string text;
-    std::string caption;
     UINT type = 0;
 };
 
 // While alive, routes every MessageBoxA call of this program (through its
-// import table) to a recorder that keeps the call and answers `reply` at once,
+// import table) to a recorder that keeps the call and answers OK at once,
 // without showing a box. The style flags are taken from the call because Wine
 // shows neither MB_TOPMOST nor which icon in the box window; the whole-program
 // tests read the real boxes.
@@ -27,5 +26,4 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     std::vector<RecordedMessageBox> boxes;
-    int reply = IDOK;
 };

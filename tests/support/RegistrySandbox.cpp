@@ -2,23 +2,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-HKEY openScratch(const std::string& path) {
-    HKEY key = nullptr;
-    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    EXPECT_EQ(ERROR_SUCCESS, status) << "scratch key " << path;
-    return key;
-}
-
-}  // namespace
-
 RegistrySandbox::RegistrySandbox() {
     static int serial = 0;
     scratchPath = "Software\\KelvaraTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    currentUser = openScratch(scratchPath + "\\HKCU");
-    localMachine = openScratch(scratchPath + "\\HKLM");
+    EXPECT_EQ(ERROR_SUCCESS, reg::openKey(HKEY_CURRENT_USER, scratchPath + "\\HKCU", &currentUser));
+    EXPECT_EQ(ERROR_SUCCESS, reg::openKey(HKEY_CURRENT_USER, scratchPath + "\\HKLM", &localMachine));
     EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, currentUser));
     EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_LOCAL_MACHINE, localMachine));
 }
@@ -38,9 +26,13 @@ std::string Value::text() const {
     return result.substr(0, result.find('\0'));
 }
 
+LONG openKey(HKEY root, const std::string& path, HKEY* key, DWORD options) {
+    return RegCreateKeyExA(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, key, nullptr);
+}
+
 static LONG create(HKEY root, const std::string& path, DWORD options) {
     HKEY key = nullptr;
-    const LONG status = RegCreateKeyExA(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    const LONG status = openKey(root, path, &key, options);
     if (status == ERROR_SUCCESS) RegCloseKey(key);
     return status;
 }
@@ -58,7 +50,7 @@ bool keyExists(HKEY root, const std::string& path) {
 
 LONG setValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    LONG status = openKey(root, path, &key);
     if (status != ERROR_SUCCESS) return status;
     status = RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);

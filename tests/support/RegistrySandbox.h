@@ -31,6 +31,8 @@ struct Value {
     std::string text() const;  // the data up to the first NUL
 };
 
+// Creates the key where it is missing and leaves it open in *key.
+LONG openKey(HKEY root, const std::string& path, HKEY* key, DWORD options = REG_OPTION_NON_VOLATILE);
 LONG createKey(HKEY root, const std::string& path);
 LONG createVolatileKey(HKEY root, const std::string& path);
 bool keyExists(HKEY root, const std::string& path);
