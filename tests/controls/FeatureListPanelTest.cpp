@@ -61,6 +61,7 @@ TEST_F(FeatureListPanelTest, FillsWithHiddenRowsAndScrollsInStepsThatStopAtTheEn
     }
     EXPECT_EQ(nullptr, item(boxId(8)));
     EXPECT_EQ(WS_GROUP, readChild(item(boxId(0))).style & WS_GROUP);
+    EXPECT_EQ("説明", readChild(item(boxId(3) + 1)).text);
     // Every row waits hidden until scrolled into view; LayoutTest reads where,
     // and where the bar stands.
     EXPECT_EQ(std::vector<int>{}, view());
