@@ -30,16 +30,14 @@ LONG openKey(HKEY root, const std::string& path, HKEY* key, DWORD options) {
     return RegCreateKeyExA(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, key, nullptr);
 }
 
-static LONG create(HKEY root, const std::string& path, DWORD options) {
+LONG createKey(HKEY root, const std::string& path, DWORD options) {
     HKEY key = nullptr;
     const LONG status = openKey(root, path, &key, options);
     if (status == ERROR_SUCCESS) RegCloseKey(key);
     return status;
 }
 
-LONG createKey(HKEY root, const std::string& path) { return create(root, path, REG_OPTION_NON_VOLATILE); }
-
-LONG createVolatileKey(HKEY root, const std::string& path) { return create(root, path, REG_OPTION_VOLATILE); }
+LONG createVolatileKey(HKEY root, const std::string& path) { return createKey(root, path, REG_OPTION_VOLATILE); }
 
 bool keyExists(HKEY root, const std::string& path) {
     HKEY key = nullptr;

@@ -33,7 +33,7 @@ struct Value {
 
 // Creates the key where it is missing and leaves it open in *key.
 LONG openKey(HKEY root, const std::string& path, HKEY* key, DWORD options = REG_OPTION_NON_VOLATILE);
-LONG createKey(HKEY root, const std::string& path);
+LONG createKey(HKEY root, const std::string& path, DWORD options = REG_OPTION_NON_VOLATILE);
 LONG createVolatileKey(HKEY root, const std::string& path);
 bool keyExists(HKEY root, const std::string& path);
 LONG setValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size);
