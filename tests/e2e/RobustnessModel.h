@@ -61,6 +61,7 @@ public:
     bool usable(int id) const;  // shown and enabled
     int firstRow() const { return first; }  // the panel's top row
     bool listsFreeServices() const { return freeServicesListed; }
+    const std::string& sourceViewerPath() const { return editorPath; }  // as found at start
     int listIndex() const {  // the category's place in the list
         const int place = static_cast<int>(category);
         return place > 1 && !freeServicesListed ? place - 1 : place;

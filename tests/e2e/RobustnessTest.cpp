@@ -198,8 +198,8 @@ private:
 
     // All the model tells of the screen: the page, Next's label, which controls
     // are shown (a check box with its description, the source viewer's with
-    // its path field and button) and usable, the category list and the
-    // panel's thumb. "" when all agree.
+    // its path field and button) and usable, the category list, the panel's
+    // thumb and the source viewer's path. "" when all agree.
     static std::string screenDifference(const WizardProcess& setup, const WizardModel& model) {
         std::ostringstream out;
         const Page page = model.page();
@@ -230,6 +230,8 @@ private:
         if (combo.items != list || combo.selection != model.listIndex()) out << "entry " << combo.selection << " of another list; ";
         const int thumb = setup.read(kScrollBar).scrollPos;
         if (model.visible(kScrollBar) && thumb != model.firstRow()) out << "the thumb at " << thumb << "; ";
+        const std::string path = setup.read(kEditorPath).text;
+        if (model.visible(1027) && path != model.sourceViewerPath()) out << "the path field reads " << path << "; ";
         return out.str();
     }
 
