@@ -43,18 +43,14 @@ std::string windowText(HWND window) {
 ControlState readControl(HWND control) {
     ControlState state;
     if (control == nullptr || !IsWindow(control)) return state;
-    state.exists = true;
     char className[64] = {};
     GetClassNameA(control, className, sizeof className);
     state.className = className;
     state.id = GetDlgCtrlID(control);
     state.visible = IsWindowVisible(control) != FALSE;
-    state.enabled = IsWindowEnabled(control) != FALSE;
     state.style = GetWindowLongA(control, GWL_STYLE);
     state.text = windowText(control);
-    if (_stricmp(className, "Button") == 0) {
-        state.check = static_cast<int>(ask(control, BM_GETCHECK, 0, 0));
-    } else if (_stricmp(className, "ComboBox") == 0) {
+    if (_stricmp(className, "ComboBox") == 0) {
         state.items = comboItems(control);
         state.selection = static_cast<int>(ask(control, CB_GETCURSEL, 0, 0));
     } else if (_stricmp(className, "ScrollBar") == 0) {

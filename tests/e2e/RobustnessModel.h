@@ -57,7 +57,15 @@ public:
     bool choose(int index);
     bool scroll(int request, int position);
 
+    bool visible(int id) const;
     bool usable(int id) const;  // shown and enabled
+    int firstRow() const { return first; }  // the panel's top row
+    bool listsFreeServices() const { return freeServicesListed; }
+    const std::string& sourceViewerPath() const { return editorPath; }  // as found at start
+    int listIndex() const {  // the category's place in the list
+        const int place = static_cast<int>(category);
+        return place > 1 && !freeServicesListed ? place - 1 : place;
+    }
     Mode mode() const { return state; }
     Page page() const;
     std::string nextLabel() const;
@@ -67,7 +75,6 @@ public:
     e2e::RegistrySnapshot user, browser;  // what the registry must hold now
 
 private:
-    bool visible(int id) const;
     int featureOf(int checkId) const;
     void showPage();
     void finish();

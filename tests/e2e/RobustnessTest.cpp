@@ -1,7 +1,8 @@
 // Random registry states and random users against the real setup.exe: each
 // case writes a state, drives the wizard with inputs drawn from a seeded
 // generator, and compares every message box, the page in view, the exit code
-// and the registry afterwards with RobustnessModel. Prints "N passed, M failed".
+// and the registry afterwards with RobustnessModel, and after every input the
+// controls in view. Prints "N passed, M failed".
 //
 //   KELVARA_ROBUST_CASES  number of cases (default 40)
 //   KELVARA_ROBUST_SEED   seed of the whole run (default 180)
@@ -12,6 +13,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/E2eRegistry.h"
@@ -28,6 +30,11 @@ constexpr char kBrowserPath[] = "SOFTWARE\\Microsoft\\Internet Explorer";
 constexpr int kMostInputs = 40;
 constexpr int kChecks[] = {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050, 1011, 1021,
                            1015, 1019, 1040, 1046, 1048, 1027, 1036, kLexiconUpgrade, kLexiconPlusUpgrade};
+constexpr int kFeaturesText = 1005, kEditorPath = 1029, kEditorBrowse = 1030;
+// The second is listed only when a courier feature was found.
+constexpr const char* kCategoryNames[] = {
+    "インターネット上の情報を効率よく入手する機能", "インターネット上の無料サービスを活用する機能",
+    "コンピューターのリソース消費を抑える機能", "セキュリティやプライバシーの保護を支援する機能", "その他の機能"};
 
 // Ends the case; the first difference found is the one reported.
 void fail(const std::string& what) { throw what; }
@@ -169,8 +176,11 @@ private:
         if (box.window == nullptr && expected.empty()) return;
         if (box.window == nullptr) fail("no message box; expected \"" + expected + "\"");
         if (box.text != expected) fail("message box \"" + box.text + "\"; expected \"" + expected + "\"");
-        if (box.caption != kMessageCaption || box.buttons != std::vector<int>{IDOK})
-            fail("message box \"" + box.text + "\" with the caption \"" + box.caption + "\" or other buttons");
+        // Before the wizard is shown there is no owner to compare.
+        if (box.caption != kMessageCaption || box.buttons != std::vector<int>{IDOK} || !box.hasIcon ||
+            (setup.wizard() != nullptr && box.owner != setup.wizard()))
+            fail("message box \"" + box.text + "\" with the caption \"" + box.caption +
+                 "\", other buttons, no icon or another owner");
         const int way = pick(10);
         log += way < 7 ? "ok " : way < 9 ? "Enter " : "Esc ";
         if (way < 7) {
@@ -186,14 +196,51 @@ private:
         if (setup.wizard() != nullptr) waitUntil([&] { return IsWindowEnabled(setup.wizard()) != FALSE; });
     }
 
-    // Waited for, since keys take effect only after they are posted.
-    void checkScreen(WizardProcess& setup, const WizardModel& model) {
+    // All the model tells of the screen: the page, Next's label, which controls
+    // are shown (a check box with its description, the source viewer's with
+    // its path field and button) and usable, the category list, the panel's
+    // thumb and the source viewer's path. "" when all agree.
+    static std::string screenDifference(const WizardProcess& setup, const WizardModel& model) {
+        std::ostringstream out;
         const Page page = model.page();
-        const int marker = page == Page::Welcome ? kWelcomeText : page == Page::Upgrade ? kUpgradeText : kCombo;
-        const auto shown = [&] { return setup.read(marker).visible && setup.read(kNext).text == model.nextLabel(); };
-        if (!waitUntil(shown, 3000))
-            fail("not on page " + std::to_string(static_cast<int>(page)) + " (welcome, upgrade, features) with Next " +
-                 model.nextLabel() + "; Next reads " + setup.read(kNext).text);
+        const std::pair<int, bool> texts[] = {
+            {kWelcomeText, page == Page::Welcome}, {kUpgradeText, page == Page::Upgrade},
+            {kFeaturesText, page == Page::Features}};
+        for (const auto& [text, shown] : texts)
+            if ((IsWindowVisible(setup.control(text)) != FALSE) != shown) out << "page text " << text << " shown " << !shown << "; ";
+        if (setup.read(kNext).text != model.nextLabel()) out << "Next reads " << setup.read(kNext).text << "; ";
+        std::vector<int> ids = {kNext, kBack, kCancel, kCombo, kScrollBar};
+        ids.insert(ids.end(), std::begin(kChecks), std::end(kChecks));
+        for (int id : ids) {
+            std::vector<int> parts = {id};
+            if (id > kCombo) parts.push_back(id + 1);
+            if (id == 1027) parts.insert(parts.end(), {kEditorPath, kEditorBrowse});
+            for (int part : parts) {
+                const HWND control = setup.control(part);
+                const bool shown = IsWindowVisible(control) != FALSE;
+                if (shown != model.visible(id)) out << "control " << part << " shown " << shown << "; ";
+                else if (shown && part <= id + 1 && (IsWindowEnabled(control) != FALSE) != model.usable(id))
+                    out << "control " << part << " enabled " << !model.usable(id) << "; ";
+            }
+        }
+        if (page != Page::Features) return out.str();
+        std::vector<std::string> list(std::begin(kCategoryNames), std::end(kCategoryNames));
+        if (!model.listsFreeServices()) list.erase(list.begin() + 1);
+        const ControlState combo = setup.read(kCombo);
+        if (combo.items != list || combo.selection != model.listIndex()) out << "entry " << combo.selection << " of another list; ";
+        const int thumb = setup.read(kScrollBar).scrollPos;
+        if (model.visible(kScrollBar) && thumb != model.firstRow()) out << "the thumb at " << thumb << "; ";
+        const std::string path = setup.read(kEditorPath).text;
+        if (model.visible(1027) && path != model.sourceViewerPath()) out << "the path field reads " << path << "; ";
+        return out.str();
+    }
+
+    // Waited for, since keys take effect only after they are posted.
+    void checkScreen(const WizardProcess& setup, const WizardModel& model) {
+        std::string difference;
+        if (!waitUntil([&] { return (difference = screenDifference(setup, model)).empty(); }, 3000))
+            fail("on page " + std::to_string(static_cast<int>(model.page())) + " (welcome, upgrade, features): " +
+                 difference);
     }
 
     void input(WizardProcess& setup, WizardModel& model) {

@@ -38,7 +38,6 @@ public:
     WizardProcess(const WizardProcess&) = delete;
     WizardProcess& operator=(const WizardProcess&) = delete;
 
-    bool started() const { return process != nullptr; }
     DWORD id() const { return processId; }
     bool running() const;
 

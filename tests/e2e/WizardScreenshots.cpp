@@ -59,7 +59,7 @@ const std::vector<Scenario>& scenarios() {
         {[] {}, {{"01-welcome", theWizard}}},
         {[] {
              addEntry(kPortalLexiconEntry.caption, 0x10);
-             addEntry(kPortalLexiconPlusEntries[0].caption, 0x10);
+             addEntry(kPortalLexiconPlusCaption, 0x10);
          },
          {{"02-upgrade-page", after({id::kNext})}}},
         // A courier found lists every category; a source viewer adds its controls.
