@@ -1,134 +1,147 @@
+// Every control of every page as the dialog opens: its class, style, place,
+// text and font, read from the real windows, in the order they were made (the
+// tab order).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "tests/support/Expected.h"
 #include "tests/support/WizardHost.h"
 
 namespace {
 
-struct Expected {
+using namespace expected;
+
+struct Place {
     int id;
-    const char* windowClass;
-    RECT rect;  // left, top, right, bottom
-    bool visible;
-    bool enabled;
+    char kind;  // Push, Check, Grouped check, List, Edit, Frame, Bar, Static
+    int x, y, width, height;
 };
 
-RECT at(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
+const std::map<char, std::pair<const char*, LONG>> kKinds = {
+    {'P', {"Button", 0x10000}}, {'C', {"Button", 0x10003}}, {'G', {"Button", 0x30003}}, {'L', {"ComboBox", 0x30203}},
+    {'E', {"Edit", 0x10080}},   {'F', {"Button", 0x7}},     {'B', {"ScrollBar", 0x10001}}, {'S', {"Static", 0}}};
 
-void expectControl(const WizardHost& host, const Expected& expected) {
-    SCOPED_TRACE("control " + std::to_string(expected.id));
-    ASSERT_TRUE(host.exists(expected.id));
-    ChildState state = host.read(expected.id);
-    EXPECT_STRCASEEQ(expected.windowClass, state.className.c_str());
-    const RECT &want = expected.rect, &got = state.rect;
-    // A combo box's height includes its list.
-    const LONG bottom = std::string(expected.windowClass) == "ComboBox" ? got.bottom : want.bottom;
-    EXPECT_EQ((std::vector<LONG>{want.left, want.top, want.right, bottom}),
-              (std::vector<LONG>{got.left, got.top, got.right, got.bottom}));
-    EXPECT_EQ(expected.visible, state.visible);
-    EXPECT_EQ(expected.enabled, state.enabled);
+// A check box and its description below it.
+void addFeature(std::vector<Place>& places, int id, char kind, int y, int descriptionHeight = 28) {
+    places.push_back({id, kind, 24, y, 400, 14});
+    places.push_back({id + 1, 'S', 32, y + 14, 400, descriptionHeight});
 }
 
-class LayoutTest : public ::testing::Test {
-protected:
-    WizardHost host;
-};
-
-TEST_F(LayoutTest, NothingInstalledOpensOnTheWelcomePageWithEveryOtherControlHidden) {
-    host.open();
-    const Expected controls[] = {
-        {1001, "Static", at(8, 288, 452, 2), true, true},
-        {3, "Button", at(166, 300, 88, 22), true, false},
-        {1, "Button", at(254, 300, 88, 22), true, true},
-        {2, "Button", at(350, 300, 88, 22), true, true},
-        {1002, "Static", at(16, 16, 436, 14), true, true},
-        {1003, "Static", at(16, 30, 436, 35), true, true},
-        {1004, "Static", at(16, 68, 436, 14), true, true},
-        {1005, "Static", at(16, 16, 436, 14), false, true},
-        {1006, "Static", at(16, 30, 436, 28), false, true},
-        {1007, "Button", at(8, 62, 452, 210), false, true},
-        {1008, "ComboBox", at(24, 58, 280, 0), false, true},
-        {106, "ScrollBar", at(436, 84, 16, 174), false, true},
-        {1011, "Button", at(24, 84, 400, 14), false, true},
-        {1012, "Static", at(32, 98, 400, 28), false, true},
-        {1021, "Button", at(24, 128, 400, 14), false, true},
-        {1022, "Static", at(32, 142, 400, 28), false, true},
-        {1015, "Button", at(24, 84, 400, 14), false, true},
-        {1016, "Static", at(32, 98, 400, 28), false, true},
-        {1019, "Button", at(24, 84, 400, 14), false, true},
-        {1020, "Static", at(32, 98, 400, 28), false, true},
-        {1040, "Button", at(24, 128, 400, 14), false, true},
-        {1041, "Static", at(32, 142, 400, 28), false, true},
-        {1046, "Button", at(24, 172, 400, 14), false, true},
-        {1047, "Static", at(32, 186, 400, 28), false, true},
-        {1048, "Button", at(24, 216, 400, 14), false, true},
-        {1049, "Static", at(32, 230, 400, 28), false, true},
-        {1036, "Button", at(24, 84, 400, 14), false, true},
-        {1037, "Static", at(32, 98, 400, 28), false, true},
-    };
-    for (const Expected& expected : controls) expectControl(host, expected);
-
+std::vector<Place> layout(bool sourceViewer, bool lexiconOffer, bool plusOffer) {
+    std::vector<Place> places = {{1001, 'S', 8, 288, 452, 2},    {3, 'P', 166, 300, 88, 22},
+                                 {1, 'P', 254, 300, 88, 22},     {2, 'P', 350, 300, 88, 22},
+                                 {1002, 'S', 16, 16, 436, 14},   {1003, 'S', 16, 30, 436, 35},
+                                 {1004, 'S', 16, 68, 436, 14},   {1005, 'S', 16, 16, 436, 14},
+                                 {1006, 'S', 16, 30, 436, 28},   {1007, 'F', 8, 62, 452, 210},
+                                 {1008, 'L', 24, 58, 280, 100},  {106, 'B', 436, 84, 16, 174}};
     // The panel's rows all wait at the top row's place until scrolled into view.
-    for (int id : {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050}) {
-        expectControl(host, {id, "Button", at(24, 84, 400, 14), false, true});
-        expectControl(host, {id + 1, "Static", at(32, 98, 400, 28), false, true});
+    for (int id : {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050}) addFeature(places, id, 'C', 84);
+    addFeature(places, 1011, 'C', 84);
+    addFeature(places, 1021, 'C', 128);
+    addFeature(places, 1015, 'G', 84);
+    addFeature(places, 1019, 'G', 84);
+    addFeature(places, 1040, 'G', 128);
+    addFeature(places, 1046, 'G', 172);
+    addFeature(places, 1048, 'G', 216);
+    if (sourceViewer) {
+        addFeature(places, 1027, 'G', 84, 56);
+        places.push_back({1029, 'E', 48, 155, 326, 18});
+        places.push_back({1030, 'P', 378, 154, 60, 20});
     }
-    for (int id : {1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035}) EXPECT_FALSE(host.exists(id)) << id;
-
-    EXPECT_EQ("< 戻る(&P)", host.read(3).text);
-    EXPECT_EQ("中止(&C)", host.read(2).text);
-    EXPECT_EQ("　この度は 「 IEKelvara for Win32 」 をご利用頂き有り難うございます。", host.read(1002).text);
-    EXPECT_EQ("Crumb &Viewer", host.read(1048).text);
-    EXPECT_EQ(WS_EX_STATICEDGE, host.read(1001).exStyle & WS_EX_STATICEDGE);
-
-    // Nothing chosen yet; how many entries is the randomized suite's.
-    EXPECT_EQ(CB_ERR, SendMessageA(host.control(1008), CB_GETCURSEL, 0, 0));
-
-    // The couriers' check boxes are the only ones that start no tab group.
-    for (int id : {1008, 1015, 1019, 1040, 1046, 1048, 1036}) EXPECT_TRUE(host.read(id).style & WS_GROUP) << id;
-    for (int id : {1011, 1021, 1009}) EXPECT_FALSE(host.read(id).style & WS_GROUP) << id;
+    addFeature(places, 1036, 'G', sourceViewer ? 178 : 84);
+    if (lexiconOffer || plusOffer) places.push_back({1031, 'S', 16, 16, 436, 14});
+    if (lexiconOffer) addFeature(places, 1032, 'C', 64);
+    if (plusOffer) addFeature(places, 1034, 'C', lexiconOffer ? 94 : 64);
+    return places;
 }
 
-TEST_F(LayoutTest, SourceViewerInstalledAddsItsControlsAndMovesPaneUnwrapperDown) {
-    const std::string path = "C:\\Program Files\\エディタ\\editor.exe";
-    menu::setEditor(path);
+std::map<int, std::string> texts(const std::string& editorPath) {
+    std::map<int, std::string> result = {{3, kBack},           {1, kNext},           {2, kCancel},
+                                         {1002, kWelcome[0]},  {1003, kWelcome[1]},  {1004, kWelcome[2]},
+                                         {1005, kFeaturesTexts[0]}, {1006, kFeaturesTexts[1]},
+                                         {1029, editorPath},   {1030, kBrowse},      {1031, kUpgradeHeading}};
+    for (const Feature& feature : features()) result[feature.id] = feature.caption, result[feature.id + 1] = feature.description;
+    for (const Offer& offer : kOffers) result[offer.id] = offer.caption, result[offer.id + 1] = offer.description;
+    return result;
+}
+
+void expectLayout(WizardHost& host, const std::vector<Place>& places, const std::string& editorPath,
+                  const std::vector<int>& ticks = {}) {
+    std::vector<int> made, wanted;
+    for (HWND child = GetWindow(host.dialog(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        made.push_back(GetDlgCtrlID(child));
+    for (const Place& place : places) wanted.push_back(place.id);
+    EXPECT_EQ(wanted, made);
+    const std::map<int, std::string> text = texts(editorPath);
+    for (const Place& place : places) {
+        SCOPED_TRACE("control " + std::to_string(place.id));
+        HWND window = host.item(place.id);
+        ASSERT_NE(nullptr, window);
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof className);
+        EXPECT_STRCASEEQ(kKinds.at(place.kind).first, className);
+        const LONG style = GetWindowLongA(window, GWL_STYLE) & ~(WS_VISIBLE | WS_DISABLED);
+        EXPECT_EQ(kKinds.at(place.kind).second | WS_CHILD, style);
+        const LONG exStyle = place.kind == 'E' ? WS_EX_CLIENTEDGE : place.id == 1001 ? WS_EX_STATICEDGE : 0;
+        EXPECT_EQ(exStyle, GetWindowLongA(window, GWL_EXSTYLE));
+        RECT rect = {};
+        // A list box's height is that of its dropped-down list, which Wine
+        // gives short by the 26 pixels the closed box had before its font.
+        if (place.kind == 'L') SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
+        else GetWindowRect(window, &rect);
+        if (place.kind == 'L') rect.bottom += 26;
+        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ((std::vector<LONG>{place.x, place.y, place.width, place.height}),
+                  (std::vector<LONG>{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}));
+        const auto known = text.find(place.id);
+        EXPECT_EQ(known != text.end() ? known->second : "", host.text(place.id));
+        EXPECT_EQ(place.id != 3 && place.id != 1029 && place.id != 1030, host.enabled(place.id));
+        if (place.kind == 'C' || place.kind == 'G')
+            EXPECT_EQ(std::count(ticks.begin(), ticks.end(), place.id) == 1, host.ticked(place.id));
+        if (place.kind == 'B') continue;  // draws no text
+        LOGFONTA font = {};
+        ASSERT_NE(0, GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font));
+        const LOGFONTA wanted = {12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_TT_ONLY_PRECIS, 0, 0, 0,
+                                 "ＭＳ Ｐゴシック"};
+        EXPECT_EQ(0, std::memcmp(&wanted, &font, offsetof(LOGFONTA, lfFaceName)));
+        EXPECT_STREQ(wanted.lfFaceName, font.lfFaceName);
+    }
+    // The welcome page: its texts and the three buttons.
+    EXPECT_EQ((std::vector<int>{1001, 3, 1, 2, 1002, 1003, 1004}), host.inView());
+    EXPECT_EQ(host.item(1), GetFocus());
+    EXPECT_EQ(CB_ERR, host.selection());
+    RECT client = {};
+    GetClientRect(host.dialog(), &client);
+    EXPECT_GE(client.right, 468);  // the layout fits only with the template's proportional face
+    EXPECT_EQ(kWizardTitle, [&] { char title[128] = {}; GetWindowTextA(host.dialog(), title, sizeof title); return std::string(title); }());
+}
+
+TEST(LayoutTest, NothingInstalled) {
+    WizardHost host;
     host.open();
-    const Expected controls[] = {
-        {1027, "Button", at(24, 84, 400, 14), false, true},
-        {1028, "Static", at(32, 98, 400, 56), false, true},
-        {1029, "Edit", at(48, 155, 326, 18), false, false},
-        {1030, "Button", at(378, 154, 60, 20), false, false},
-        {1036, "Button", at(24, 178, 400, 14), false, true},
-        {1037, "Static", at(32, 192, 400, 28), false, true},
-    };
-    for (const Expected& expected : controls) expectControl(host, expected);
-    EXPECT_EQ(path, host.read(1029).text);
-    EXPECT_EQ("参照(&B) ...", host.read(1030).text);
-    EXPECT_TRUE(host.read(1027).style & WS_GROUP);
+    expectLayout(host, layout(false, false, false), "");
 }
 
-// An offer takes the first place on its page whether or not the other one is
-// made; two stand thirty pixels apart.
-TEST(LayoutUpgradeTest, UpgradeOffersStandOnTheirOwnPage) {
-    for (const bool both : {false, true}) {
-        SCOPED_TRACE(both ? "both offers" : "the second offer alone");
-        WizardHost host;
-        if (both) menu::install("gooの英和/和英辞典で調べる(&D)", "http://old.example/lexicon.html", 0x10);
-        menu::install("gooの各種辞典で調べる(&D)", "http://old.example/plus.html", 0x10);
-        host.open();
-        EXPECT_EQ(both, host.exists(1032));
-        if (both) expectControl(host, {1032, "Button", at(24, 64, 400, 14), false, true});
-        if (both) expectControl(host, {1033, "Static", at(32, 78, 400, 28), false, true});
-        const int top = both ? 94 : 64;
-        expectControl(host, {1031, "Static", at(16, 16, 436, 14), false, true});
-        expectControl(host, {1034, "Button", at(24, top, 400, 14), false, true});
-        expectControl(host, {1035, "Static", at(32, top + 14, 400, 28), false, true});
-        EXPECT_FALSE(host.ticked(1034));
-        EXPECT_EQ("Portal Lexicon Plus", host.read(1034).text);
-        if (both) EXPECT_EQ("　リンクが張ってある単語に対しても検索できる様にします。", host.read(1033).text);
-    }
+TEST(LayoutTest, SourceViewerAndBothOffers) {
+    WizardHost host;
+    const std::string path = "C:\\Program Files\\エディタ\\editor.exe";
+    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(path));
+    reg::addEntry(feature(kLexicon).entries[0].caption, "http://old.example/lexicon.html", 0x10);
+    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/plus.html", 0x10);
+    host.open();
+    expectLayout(host, layout(true, true, true), path, {kLexicon, kLexiconPlus, kMarkup});
+}
+
+TEST(LayoutTest, SecondOfferAlone) {
+    WizardHost host;
+    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/plus.html", 0x10);
+    host.open();
+    expectLayout(host, layout(false, false, true), "", {kLexiconPlus});
 }
 
 }  // namespace

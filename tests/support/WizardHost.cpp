@@ -2,55 +2,153 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/WizardDialog.h"
 #include "resources/resource.h"
+#include "tests/support/Expected.h"
 
-WizardHost::WizardHost() : wizardObject(new SetupWizard(GetModuleHandleA(nullptr))) {}
+namespace {
+
+CallRecorder* recorder = nullptr;
+decltype(&MessageBoxA) realMessageBox = nullptr;
+decltype(&EndDialog) realEndDialog = nullptr;
+
+// The slot of this program's import table through which a USER32 function is called.
+void** importSlot(const char* function) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); module->Name; ++module) {
+        if (_stricmp(reinterpret_cast<char*>(base + module->Name), "user32.dll") != 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            const auto* name = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)->Name;
+            if (std::strcmp(reinterpret_cast<const char*>(name), function) == 0)
+                return reinterpret_cast<void**>(&slots->u1.Function);
+        }
+    }
+    return nullptr;
+}
+
+template <typename Function>
+void patch(const char* name, Function replacement, Function* original) {
+    void** slot = importSlot(name);
+    ASSERT_NE(nullptr, slot) << name << " is not imported";
+    DWORD protection = 0;
+    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+    if (original != nullptr) *original = reinterpret_cast<Function>(*slot);
+    *slot = reinterpret_cast<void*>(replacement);
+    VirtualProtect(slot, sizeof *slot, protection, &protection);
+}
+
+int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    recorder->boxes.push_back({owner, text, caption, type});
+    return IDOK;
+}
+
+BOOL WINAPI recordEnding(HWND dialog, INT_PTR result) {
+    recorder->endings.push_back(result);
+    return realEndDialog(dialog, result);
+}
+
+}  // namespace
+
+CallRecorder::CallRecorder() {
+    recorder = this;
+    patch("MessageBoxA", &recordBox, &realMessageBox);
+    patch("EndDialog", &recordEnding, &realEndDialog);
+}
+
+CallRecorder::~CallRecorder() {
+    patch<decltype(&MessageBoxA)>("MessageBoxA", realMessageBox, nullptr);
+    patch<decltype(&EndDialog)>("EndDialog", realEndDialog, nullptr);
+    recorder = nullptr;
+}
+
+WizardHost::WizardHost() : wizard(new SetupWizard(GetModuleHandleA(nullptr))) {}
 
 WizardHost::~WizardHost() {
-    if (dialogWindow != nullptr) DestroyWindow(dialogWindow);
+    std::vector<HGDIOBJ> fonts;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0))) fonts.push_back(font);
+    if (window != nullptr) DestroyWindow(window);
     pumpMessages();
+    wizard.reset();
+    for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control's font outlived it";
+    if (firstFreeHandle != nullptr) EXPECT_EQ(firstFreeHandle, nextRegistryHandle()) << "a registry key was left open";
 }
 
 void WizardHost::open() {
-    activeWizard = wizardObject.get();
-    dialogWindow = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr,
-                                      wizardDialogProc, 0);
-    ASSERT_NE(nullptr, dialogWindow) << "error " << GetLastError();
+    firstFreeHandle = nextRegistryHandle();
+    activeWizard = wizard.get();
+    window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0);
+    ASSERT_NE(nullptr, window) << "error " << GetLastError();
     pumpMessages();
 }
 
-ChildState WizardHost::read(int id) const {
-    HWND child = control(id);
-    EXPECT_NE(nullptr, child) << "no control " << id;
-    return child != nullptr ? readChild(child) : ChildState{};
+std::string WizardHost::text(int id) const {
+    char buffer[1024] = {};
+    GetWindowTextA(item(id), buffer, sizeof buffer);
+    return buffer;
 }
 
-bool WizardHost::ticked(int id) const { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+std::vector<int> WizardHost::inView() const {
+    std::vector<int> ids;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
+    return ids;
+}
 
-void WizardHost::click(int id) {
-    HWND button = control(id);
-    ASSERT_NE(nullptr, button) << "no control " << id;
-    SendMessageA(button, BM_CLICK, 0, 0);
+bool WizardHost::click(int id) {
+    if (!shown(id) || !enabled(id)) return false;
+    SendMessageA(item(id), BM_CLICK, 0, 0);
     pumpMessages();
+    return true;
 }
 
-namespace menu {
-
-static const char* const kMenuExt = "Software\\Microsoft\\Internet Explorer\\MenuExt\\";
-const char* const kEditorName = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
-
-std::string keyOf(const std::string& caption) { return kMenuExt + caption; }
-
-void install(const std::string& caption, const std::string& address, unsigned char contexts) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_CURRENT_USER, keyOf(caption), "", address));
-    ASSERT_EQ(ERROR_SUCCESS, reg::setByte(HKEY_CURRENT_USER, keyOf(caption), "contexts", contexts));
+bool WizardHost::choose(int listIndex) {
+    if (!shown(1008) || !enabled(1008) || SendMessageA(item(1008), CB_SETCURSEL, listIndex, 0) == CB_ERR) return false;
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(1008)));
+    pumpMessages();
+    return true;
 }
 
-bool installed(const std::string& caption) { return reg::keyExists(HKEY_CURRENT_USER, keyOf(caption)); }
-
-void setEditor(const std::string& path) {
-    ASSERT_EQ(ERROR_SUCCESS, reg::setString(HKEY_LOCAL_MACHINE, kEditorName, "", path));
+bool WizardHost::scroll(int request, int position) {
+    if (!shown(106)) return false;
+    SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(item(106)));
+    return true;
 }
 
-}  // namespace menu
+bool WizardHost::toggle(int checkId) {
+    const char* category = expected::kCategories[expected::feature(checkId).category];
+    const int index = static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(category)));
+    if (!choose(index)) return false;
+    if (!shown(checkId)) scroll(SB_PAGEDOWN);
+    return click(checkId);
+}
+
+std::vector<std::string> WizardHost::takeBoxes() {
+    std::vector<std::string> texts;
+    for (; boxesTaken < calls.boxes.size(); ++boxesTaken) {
+        const RecordedBox& box = calls.boxes[boxesTaken];
+        EXPECT_EQ(window, box.owner) << box.text;
+        EXPECT_EQ(expected::kCaption, box.caption);
+        bool notice = box.text == expected::kComplete;
+        for (const expected::Feature& feature : expected::features())
+            notice = notice || (feature.refusal != nullptr && box.text == feature.refusal);
+        EXPECT_EQ(notice ? expected::kNotice : expected::kWarning, box.type) << box.text;
+        texts.push_back(box.text);
+    }
+    return texts;
+}
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

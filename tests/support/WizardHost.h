@@ -4,15 +4,38 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/SetupWizard.h"
-#include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/RegistrySandbox.h"
-#include "tests/support/TestWindow.h"
+#include "tests/support/Registry.h"
 
-// The wizard in this process, on its own dialog from the program's template,
-// against a sandboxed registry and with its message boxes recorded. Prepare
-// the registry before calling open().
+// What one MessageBoxA call asked for. The box itself is not shown: the call
+// answers OK at once.
+struct RecordedBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// While alive, this program's calls of MessageBoxA and EndDialog are recorded
+// through its import table. Wine's boxes show neither MB_TOPMOST nor their
+// icon kind, and a modeless dialog keeps no result.
+class CallRecorder {
+public:
+    CallRecorder();
+    ~CallRecorder();
+    CallRecorder(const CallRecorder&) = delete;
+    CallRecorder& operator=(const CallRecorder&) = delete;
+
+    std::vector<RecordedBox> boxes;
+    std::vector<INT_PTR> endings;  // the results given to EndDialog
+};
+
+// The wizard in this process on a modeless dialog from the program's template,
+// with the registry sandboxed and the calls recorded. Prepare the registry,
+// then open(). On destruction every registry handle and font the wizard made
+// must be gone again.
 class WizardHost {
 public:
     WizardHost();
@@ -20,31 +43,36 @@ public:
 
     void open();
 
-    SetupWizard& wizard() { return *wizardObject; }
-    HWND dialog() const { return dialogWindow; }
-    HWND control(int id) const { return GetDlgItem(dialogWindow, id); }
-    ChildState read(int id) const;
-    bool exists(int id) const { return control(id) != nullptr; }
-    bool ticked(int id) const;
+    HWND dialog() const { return window; }
+    HWND item(int id) const { return GetDlgItem(window, id); }
+    bool shown(int id) const { return item(id) != nullptr && IsWindowVisible(item(id)); }
+    bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
+    bool ticked(int id) const { return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    std::string text(int id) const;
+    // The ids of the controls in view, in the order they were made.
+    std::vector<int> inView() const;
+    int selection() const { return static_cast<int>(SendMessageA(item(1008), CB_GETCURSEL, 0, 0)); }
+    int scrollPosition() const { return GetScrollPos(item(106), SB_CTL); }
 
-    // What a user does: the command reaches the wizard as from the window.
-    void click(int id);
+    // Input as a user gives it; false, and nothing sent, where the control is
+    // not there for the user: missing, hidden or disabled.
+    bool click(int id);
+    bool choose(int listIndex);
+    bool scroll(int request, int position = 0);
+    // Brings the feature's check box into view as a user would, then clicks it.
+    bool toggle(int checkId);
+
+    // The texts of the boxes that came up since the last call.
+    std::vector<std::string> takeBoxes();
 
     RegistrySandbox registry;
-    MessageBoxRecorder messageBoxes;
+    CallRecorder calls;
 
 private:
-    std::unique_ptr<SetupWizard> wizardObject;
-    HWND dialogWindow = nullptr;
+    std::unique_ptr<SetupWizard> wizard;
+    HWND window = nullptr;
+    HKEY firstFreeHandle = nullptr;
+    size_t boxesTaken = 0;
 };
 
-// Registry helpers in the wizard's own terms.
-namespace menu {
-
-extern const char* const kEditorName;  // the source viewer's key, below HKEY_LOCAL_MACHINE
-std::string keyOf(const std::string& caption);
-void install(const std::string& caption, const std::string& address, unsigned char contexts);
-bool installed(const std::string& caption);
-void setEditor(const std::string& path);
-
-}  // namespace menu
+void pumpMessages();

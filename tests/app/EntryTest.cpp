@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+DWORD currentPlatformId() { return 0; }

@@ -1,0 +1,276 @@
+// The wizard driven as a user drives it, through its real dialog procedure and
+// windows: pages, category views, scrolling, refusals, the source viewer's
+// path checks, and the registry after each commit.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/support/Expected.h"
+#include "tests/support/WizardHost.h"
+
+namespace {
+
+using namespace expected;
+using Ids = std::vector<int>;
+
+const Ids kFeaturesPage = {1001, 3, 1, 2, 1005, 1006, 1007, 1008};
+const Ids kPanelIds = {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050};
+
+Ids join(Ids ids, const Ids& more) { return ids.insert(ids.end(), more.begin(), more.end()), ids; }
+
+// The feature page with the panel scrolled to its row first: the bar, then four rows.
+Ids panelView(int first) {
+    Ids ids = join(kFeaturesPage, {106});
+    for (int row = first; row < first + 4; ++row) ids.insert(ids.end(), {kPanelIds[row], kPanelIds[row] + 1});
+    return ids;
+}
+
+void expectPanelAt(WizardHost& host, int first) {
+    EXPECT_EQ(panelView(first), host.inView());
+    EXPECT_EQ(first, host.scrollPosition());
+    for (int row = first; row < first + 4; ++row) {
+        RECT box, description;
+        GetWindowRect(host.item(kPanelIds[row]), &box);
+        GetWindowRect(host.item(kPanelIds[row] + 1), &description);
+        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&box), 1);
+        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&description), 1);
+        EXPECT_EQ((Ids{24, 84 + 44 * (row - first), 32, 98 + 44 * (row - first)}),
+                  (Ids{box.left, box.top, description.left, description.top}));
+    }
+}
+
+std::vector<std::string> listed(WizardHost& host) {
+    std::vector<std::string> texts;
+    char text[256];
+    for (int i = 0; SendMessageA(host.item(1008), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) != CB_ERR; ++i)
+        texts.push_back(text);
+    return texts;
+}
+
+void installAll(bool discontinuedToo) {
+    for (const Feature& feature : features())
+        if (discontinuedToo || feature.refusal == nullptr)
+            for (const Entry& entry : feature.entries) write(entry);
+}
+
+TEST(FlowTest, PagesCategoriesAndScrolling) {
+    WizardHost host;
+    host.open();
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(host.click(1));
+        EXPECT_EQ(kFinish, host.text(1));
+        EXPECT_EQ(host.item(1008), GetFocus());
+        EXPECT_TRUE(host.enabled(3));
+        EXPECT_EQ(0, host.selection());
+        expectPanelAt(host, 0);
+        EXPECT_EQ((std::vector<std::string>{kCategories[0], kCategories[2], kCategories[3], kCategories[4]}), listed(host));
+        ASSERT_TRUE(host.choose(1));
+        EXPECT_EQ(join(kFeaturesPage, {1015, 1016}), host.inView());
+        ASSERT_TRUE(host.choose(2));
+        EXPECT_EQ(join(kFeaturesPage, {1019, 1020, 1040, 1041, 1046, 1047, 1048, 1049}), host.inView());
+        ASSERT_TRUE(host.choose(3));
+        EXPECT_EQ(join(kFeaturesPage, {1036, 1037}), host.inView());
+        ASSERT_TRUE(host.click(3));
+        EXPECT_EQ((Ids{1001, 3, 1, 2, 1002, 1003, 1004}), host.inView());
+        EXPECT_FALSE(host.enabled(3));
+        EXPECT_EQ(kNext, host.text(1));
+        EXPECT_EQ(host.item(1), GetFocus());
+    }
+    ASSERT_TRUE(host.click(1));
+    int minimum = -1, maximum = -1;
+    GetScrollRange(host.item(106), SB_CTL, &minimum, &maximum);
+    EXPECT_EQ((Ids{0, 4}), (Ids{minimum, maximum}));
+    ASSERT_TRUE(host.click(1009));
+    // A line step past either end does nothing, a page step stops at the end,
+    // and the rows follow the thumb only when it is let go.
+    const struct { int request, position, first; } steps[] = {
+        {SB_LINEUP, 0, 0}, {SB_LINEDOWN, 0, 1}, {SB_PAGEUP, 0, 0}, {SB_PAGEDOWN, 0, 4}, {SB_LINEDOWN, 0, 4},
+        {SB_LINEUP, 0, 3}, {SB_PAGEDOWN, 0, 4}, {SB_PAGEUP, 0, 0}, {SB_THUMBTRACK, 3, 0}, {SB_THUMBPOSITION, 3, 3},
+        {SB_PAGEUP, 0, 0}, {SB_THUMBPOSITION, 9, 4}, {SB_ENDSCROLL, 0, 4}, {SB_BOTTOM, 0, 4}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE("request " + std::to_string(step.request));
+        ASSERT_TRUE(host.scroll(step.request, step.position));
+        expectPanelAt(host, step.first);
+    }
+    ASSERT_TRUE(host.choose(2));
+    ASSERT_TRUE(host.choose(0));
+    expectPanelAt(host, 0);
+    EXPECT_TRUE(host.ticked(1009));
+    ASSERT_TRUE(host.click(2));
+    EXPECT_EQ((std::vector<INT_PTR>{2}), host.calls.endings);
+}
+
+TEST(FlowTest, AddEverythingFromNothingThenClose) {
+    WizardHost host;
+    host.open();
+    const reg::Tree machine = reg::read(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(host.click(1));
+    reg::Tree wanted;
+    for (const char* key : {"", "Software", "Software\\Microsoft", "Software\\Microsoft\\Internet Explorer", reg::kMenuExt})
+        wanted[key];
+    for (const Feature& feature : features()) {
+        if (feature.refusal != nullptr) continue;
+        EXPECT_TRUE(host.toggle(feature.id)) << feature.caption;
+        for (const Entry& entry : feature.entries) write(wanted, entry);
+    }
+    ASSERT_TRUE(host.choose(0));
+    ASSERT_TRUE(host.scroll(SB_THUMBPOSITION, 2));
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
+    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
+    EXPECT_EQ(machine, reg::read(HKEY_LOCAL_MACHINE));
+    // Only the rows in view are greyed; the bar still scrolls the others in.
+    EXPECT_EQ(kClose, host.text(1));
+    for (int id : {3, 2, 1008, 1015, 1016, 1019, 1020, 1040, 1041, 1046, 1047, 1048, 1049, 1036, 1037})
+        EXPECT_FALSE(host.enabled(id)) << id;
+    for (int row = 0; row < 8; ++row) {
+        EXPECT_EQ(row < 2 || row > 5, host.enabled(kPanelIds[row])) << row;
+        EXPECT_EQ(row < 2 || row > 5, host.enabled(kPanelIds[row] + 1)) << row;
+    }
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ((std::vector<INT_PTR>{1}), host.calls.endings);
+}
+
+// Other software's entries, and values of its own on the wizard's keys, stay.
+TEST(FlowTest, RemoveEverythingLeavesOnlyWhatIsNotOurs) {
+    WizardHost host;
+    installAll(true);
+    reg::addEntry("他社の検索(&Z)", "http://example.invalid/other.html", 0x01);
+    reg::set(HKEY_CURRENT_USER, reg::kMenuExt, "Foreign", reg::text("theirs"));
+    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text("C:\\windows\\notepad.exe"));
+    reg::set(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer", "Version", reg::text("6.0"));
+    reg::Tree wanted = reg::read(HKEY_CURRENT_USER), machine = reg::read(HKEY_LOCAL_MACHINE);
+    host.open();
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(5u, listed(host).size());
+    for (const Feature& feature : features()) {
+        EXPECT_TRUE(host.ticked(feature.id)) << feature.caption;
+        EXPECT_TRUE(host.toggle(feature.id)) << feature.caption;
+        for (const Entry& entry : feature.entries) wanted.erase(reg::menuKey(entry.caption));
+    }
+    EXPECT_TRUE(host.takeBoxes().empty());
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
+    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
+    machine.erase(reg::kEditorName);
+    machine.erase(reg::kViewSource);
+    EXPECT_EQ(machine, reg::read(HKEY_LOCAL_MACHINE));
+}
+
+// Moved at once, even if the user then cancels; Xdrive Courier's older
+// captions stay and are what its removal deletes.
+TEST(FlowTest, OlderCaptionsMoveAtStart) {
+    WizardHost host;
+    reg::Tree wanted;
+    for (const Feature& feature : features())
+        if (feature.olderCaption != nullptr) reg::addEntry(feature.olderCaption, "http://old.example/a.html", 0x30);
+    for (const char* older : kXdriveOlder) reg::addEntry(older, "http://old.example/x.html", 0x20);
+    write(feature(kXdrive).entries[0]);
+    wanted = reg::read(HKEY_CURRENT_USER);
+    for (const Feature& feature : features()) {
+        if (feature.olderCaption == nullptr) continue;
+        wanted.erase(reg::menuKey(feature.olderCaption));
+        write(wanted, feature.entries[0]);
+    }
+    host.open();
+    EXPECT_TRUE(host.takeBoxes().empty());
+    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
+    ASSERT_TRUE(host.click(1));
+    for (int id : {1009, 1023, 1044, 1015, 1036, kXdrive}) EXPECT_TRUE(host.ticked(id)) << id;
+    ASSERT_TRUE(host.toggle(kXdrive));
+    ASSERT_TRUE(host.click(1));
+    for (const char* older : kXdriveOlder) wanted.erase(reg::menuKey(older));
+    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
+}
+
+// An offer ticked for a feature the user removes: the entries are written
+// again, then removed.
+TEST(FlowTest, UpgradeOffers) {
+    WizardHost host;
+    reg::addEntry(feature(kLexicon).entries[0].caption, "http://old.example/l.html", 0x10);
+    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/p.html", 0x10);
+    reg::Tree wanted = reg::read(HKEY_CURRENT_USER);
+    host.open();
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ((Ids{1001, 3, 1, 2, 1031, 1032, 1033, 1034, 1035}), host.inView());
+    EXPECT_EQ(kNext, host.text(1));
+    EXPECT_TRUE(host.enabled(3));
+    ASSERT_TRUE(host.click(1032));
+    ASSERT_TRUE(host.click(1034));
+    ASSERT_TRUE(host.click(1));
+    expectPanelAt(host, 0);
+    ASSERT_TRUE(host.click(3));
+    EXPECT_EQ((Ids{1001, 3, 1, 2, 1031, 1032, 1033, 1034, 1035}), host.inView());
+    ASSERT_TRUE(host.click(1));
+    ASSERT_TRUE(host.toggle(kLexicon));
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
+    wanted.erase(reg::menuKey(feature(kLexicon).entries[0].caption));
+    for (const Entry& entry : feature(kLexiconPlus).entries) write(wanted, entry);
+    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ((std::vector<INT_PTR>{1}), host.calls.endings);
+}
+
+TEST(FlowTest, NothingToChangeThenAChange) {
+    WizardHost host;
+    host.open();
+    ASSERT_TRUE(host.click(1));
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(std::vector<std::string>{kNothingChanged}, host.takeBoxes());
+    expectPanelAt(host, 0);
+    EXPECT_EQ(kFinish, host.text(1));
+    ASSERT_TRUE(host.toggle(1050));
+    ASSERT_TRUE(host.click(1));
+    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
+}
+
+// Unticking says nothing; ticking again is refused and undone.
+TEST(FlowTest, DiscontinuedFeaturesCanOnlyGo) {
+    WizardHost host;
+    installAll(true);
+    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text("C:\\windows\\notepad.exe"));
+    host.open();
+    ASSERT_TRUE(host.click(1));
+    for (int id : {kXdrive, kIdrive, kMarkup}) {
+        ASSERT_TRUE(host.toggle(id));
+        EXPECT_TRUE(host.takeBoxes().empty());
+        ASSERT_TRUE(host.click(id));
+        EXPECT_EQ(std::vector<std::string>{feature(id).refusal}, host.takeBoxes());
+        EXPECT_FALSE(host.ticked(id));
+    }
+}
+
+// A source viewer that stays must name a program that exists; otherwise the
+// user is shown its field, and with no path at all the other feature of the
+// category makes way.
+TEST(FlowTest, SourceViewerPathChecks) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string program = std::string(folder) + "表示プログラム.exe";
+    std::ofstream(program).put('x');
+    const std::string longPath = "C:\\" + std::string(300, 'v') + ".exe";
+    const struct { std::string path; bool couriers; const char* box; } cases[] = {
+        {"", false, kPathMissing}, {"", true, kPathMissing}, {"C:\\no\\such.exe", false, kProgramNotFound},
+        {"C:\\windows\\*.exe", false, kProgramNotFound}, {"C:\\windows", false, kProgramNotFound},
+        {longPath, false, kProgramNotFound}, {program, false, kNothingChanged}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        WizardHost host;
+        reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(c.path));
+        if (c.couriers) write(feature(kIdrive).entries[0]);
+        host.open();
+        EXPECT_EQ(c.path, host.text(1029));
+        ASSERT_TRUE(host.click(1));
+        ASSERT_TRUE(host.click(1));
+        EXPECT_EQ(std::vector<std::string>{c.box}, host.takeBoxes());
+        if (c.box == kNothingChanged) continue;
+        EXPECT_EQ(c.couriers ? 4 : 3, host.selection());
+        EXPECT_EQ(join(kFeaturesPage, c.path.empty() ? Ids{1027, 1028, 1029, 1030} : Ids{1027, 1028, 1029, 1030, 1036, 1037}),
+                  host.inView());
+        EXPECT_EQ(kFinish, host.text(1));
+    }
+    DeleteFileA(program.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The registry as the tests prepare and inspect it, written with the system's
+// calls directly rather than through the product's key class.
+namespace reg {
+
+struct Value {
+    DWORD type = REG_NONE;
+    std::vector<unsigned char> data;
+    bool operator==(const Value& other) const { return type == other.type && data == other.data; }
+    bool operator!=(const Value& other) const { return !(*this == other); }
+};
+using Values = std::map<std::string, Value>;
+// Every key below a root by its path, the root itself as "".
+using Tree = std::map<std::string, Values>;
+
+inline constexpr char kMenuExt[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";
+inline constexpr char kViewSource[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
+inline constexpr char kEditorName[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
+inline constexpr char kPalimo[] = "Software\\Quorvin\\Palimo\\HTML Editor";
+inline constexpr char kScriptBase[] = "http://www.example.com/iekelvara/";
+
+std::string menuKey(const std::string& caption);
+Value text(const std::string& text);  // REG_SZ with its terminator
+Value byte(unsigned char value);      // REG_BINARY, one byte
+
+LONG create(HKEY root, const std::string& path, DWORD options = REG_OPTION_NON_VOLATILE);
+LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value);
+// An entry as the wizard writes it, under the given address.
+void addEntry(const std::string& caption, const std::string& address, unsigned char contexts);
+bool exists(HKEY root, const std::string& path);
+Tree read(HKEY root);
+// Hands the key to the system with read access for everyone, as a machine key
+// is to a user without administrator rights; unlock gives it back.
+LONG lock(HKEY root, const std::string& path);
+LONG unlock(HKEY root, const std::string& path);
+
+}  // namespace reg
+
+// Redirects HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of this process to two
+// empty scratch keys while it lives.
+class RegistrySandbox {
+public:
+    RegistrySandbox();
+    ~RegistrySandbox();
+    RegistrySandbox(const RegistrySandbox&) = delete;
+    RegistrySandbox& operator=(const RegistrySandbox&) = delete;
+
+private:
+    std::string scratch;
+    HKEY user = nullptr;
+    HKEY machine = nullptr;
+};
+
+// The handle the system would give out next. A key left open anywhere in the
+// process makes it another one.
+HKEY nextRegistryHandle();
