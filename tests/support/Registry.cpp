@@ -5,6 +5,10 @@
 
 namespace reg {
 
+void PrintTo(const Value& value, std::ostream* out) {
+    *out << "type " << value.type << " \"" << std::string(value.data.begin(), value.data.end()) << "\"";
+}
+
 std::string menuKey(const std::string& caption) { return std::string(kMenuExt) + "\\" + caption; }
 
 Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Value {
     bool operator==(const Value& other) const { return type == other.type && data == other.data; }
     bool operator!=(const Value& other) const { return !(*this == other); }
 };
+void PrintTo(const Value& value, std::ostream* out);
 using Values = std::map<std::string, Value>;
 // Every key below a root by its path, the root itself as "".
 using Tree = std::map<std::string, Values>;
