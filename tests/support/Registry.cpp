@@ -66,9 +66,12 @@ static void readInto(HKEY key, const std::string& path, Tree& tree) {
     }
 }
 
-Tree read(HKEY root) {
+Tree read(HKEY root, const std::string& path) {
     Tree tree;
-    readInto(root, "", tree);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return tree;
+    readInto(key, "", tree);
+    RegCloseKey(key);
     return tree;
 }
 

@@ -37,7 +37,8 @@ LONG set(HKEY root, const std::string& path, const std::string& name, const Valu
 // An entry as the wizard writes it, under the given address.
 void addEntry(const std::string& caption, const std::string& address, unsigned char contexts);
 bool exists(HKEY root, const std::string& path);
-Tree read(HKEY root);
+// The keys below path, by their path below it.
+Tree read(HKEY root, const std::string& path = "");
 // Hands the key to the system with read access for everyone, as a machine key
 // is to a user without administrator rights; unlock gives it back.
 LONG lock(HKEY root, const std::string& path);
