@@ -22,7 +22,8 @@ constexpr char kBareTitle[] = "IE Kelvara bare dialog";
 double timeStart(const char* program, const char* title) {
     char commandLine[MAX_PATH];
     lstrcpynA(commandLine, program, MAX_PATH);
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     LARGE_INTEGER frequency, begin, end;
     QueryPerformanceFrequency(&frequency);
