@@ -5,10 +5,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
-#include "tests/e2e/E2eRegistry.h"
-#include "tests/e2e/WizardProcess.h"
+#include "tools/driver/DesktopHold.h"
+#include "tools/driver/WizardProcess.h"
+#include "tools/driver/WizardState.h"
 
 namespace {
 
@@ -34,15 +34,15 @@ const struct {
 } kCategoryBoxes[] = {{1, 1015}, {2, 1019}, {2, 1040}, {2, 1046}, {2, 1048}, {3, 1036}};
 
 bool startAndCancel(const char* label) {
-    e2e::WizardProcess setup;
+    driver::WizardProcess setup;
     if (setup.waitForWizard() == nullptr) return false;
     std::printf("%s %lu\n", label, setup.id());
     setup.command(IDCANCEL);
-    return setup.waitForExit() == e2e::ExitStatus::exited(1);
+    return setup.exitsWith(1);
 }
 
 bool addEverything() {
-    e2e::WizardProcess setup;
+    driver::WizardProcess setup;
     if (setup.waitForWizard() == nullptr || !setup.click(IDOK)) return false;
     std::printf("commit-all %lu\n", setup.id());
     for (int i = 0; i < 8; ++i) {
@@ -52,22 +52,23 @@ bool addEverything() {
     for (const auto& box : kCategoryBoxes)
         if (!setup.chooseComboEntry(1008, box.entry) || !setup.click(box.checkBox)) return false;
     if (!setup.click(IDOK)) return false;
-    const e2e::MessageBoxView done = setup.waitForMessageBox();
-    if (done.window == nullptr || !setup.answer(done, IDOK) || !setup.click(IDOK)) return false;
-    return setup.waitForExit() == e2e::ExitStatus::exited(1);
+    HWND done = setup.waitForMessageBox();
+    if (done == nullptr || !setup.answer(done, IDOK) || !setup.click(IDOK)) return false;
+    return setup.exitsWith(1);
 }
 
 }  // namespace
 
 int main() {
-    e2e::clearWizardState();
+    const driver::DesktopHold desktop;
+    driver::clearWizardState();
     bool ok = startAndCancel("start-nothing");
-    for (const char* caption : kAllEntries) e2e::addMenuEntry(caption, "http://www.example.com/iekelvara/x.html", 0x30);
-    e2e::setSourceViewer("C:\\windows\\notepad.exe");
+    for (const char* caption : kAllEntries) driver::addMenuEntry(caption, "http://www.example.com/iekelvara/x.html", 0x30);
+    driver::setSourceViewer("C:\\windows\\notepad.exe");
     ok = ok && startAndCancel("start-everything");
-    e2e::clearWizardState();
+    driver::clearWizardState();
     ok = ok && addEverything();
-    e2e::clearWizardState();
+    driver::clearWizardState();
     if (!ok) std::printf("registry: a run did not go as planned\n");
     return ok ? 0 : 1;
 }

@@ -9,8 +9,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/e2e/E2eRegistry.h"
-#include "tests/e2e/WizardFacts.h"
+#include "tools/driver/DesktopHold.h"
+#include "tools/driver/WizardFacts.h"
+#include "tools/driver/WizardState.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ constexpr char kBareTitle[] = "IE Kelvara bare dialog";
 double timeStart(const char* program, const char* title) {
     char commandLine[MAX_PATH];
     lstrcpynA(commandLine, program, MAX_PATH);
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     LARGE_INTEGER frequency, begin, end;
     QueryPerformanceFrequency(&frequency);
@@ -49,15 +51,16 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
-    e2e::clearWizardState();
+    const driver::DesktopHold desktop;
+    driver::clearWizardState();
     timeStart("bare.exe", kBareTitle);  // the first start of any program loads more
-    timeStart(e2e::kSetupProgram, e2e::kWizardTitle);
+    timeStart(driver::kSetupProgram, driver::kWizardTitle);
     std::vector<double> wizard, bare;
     for (int round = 0; round < rounds; ++round) {
         const bool wizardFirst = round % 2 == 0;
         for (int turn = 0; turn < 2; ++turn) {
             const bool isWizard = (turn == 0) == wizardFirst;
-            const double ms = isWizard ? timeStart(e2e::kSetupProgram, e2e::kWizardTitle) : timeStart("bare.exe", kBareTitle);
+            const double ms = isWizard ? timeStart(driver::kSetupProgram, driver::kWizardTitle) : timeStart("bare.exe", kBareTitle);
             if (ms < 0) {
                 std::printf("startup: %s did not come up\n", isWizard ? "setup.exe" : "bare.exe");
                 return 1;
