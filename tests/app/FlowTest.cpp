@@ -47,12 +47,6 @@ std::vector<std::string> listed(WizardHost& host) {
     return texts;
 }
 
-void installAll(bool discontinuedToo) {
-    for (const Feature& feature : features())
-        if (discontinuedToo || feature.refusal == nullptr)
-            for (const Entry& entry : feature.entries) write(entry);
-}
-
 TEST(FlowTest, PagesCategoriesAndScrolling) {
     WizardHost host;
     host.open();
@@ -131,58 +125,6 @@ TEST(FlowTest, AddEverythingFromNothingThenClose) {
     EXPECT_EQ((std::vector<INT_PTR>{1}), host.calls.endings);
 }
 
-// Other software's entries, and values of its own on the wizard's keys, stay.
-TEST(FlowTest, RemoveEverythingLeavesOnlyWhatIsNotOurs) {
-    WizardHost host;
-    installAll(true);
-    reg::addEntry("他社の検索(&Z)", "http://example.invalid/other.html", 0x01);
-    reg::set(HKEY_CURRENT_USER, reg::kMenuExt, "Foreign", reg::text("theirs"));
-    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text("C:\\windows\\notepad.exe"));
-    reg::set(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer", "Version", reg::text("6.0"));
-    reg::Tree wanted = reg::read(HKEY_CURRENT_USER), machine = reg::read(HKEY_LOCAL_MACHINE);
-    host.open();
-    ASSERT_TRUE(host.click(1));
-    EXPECT_EQ(5u, listed(host).size());
-    for (const Feature& feature : features()) {
-        EXPECT_TRUE(host.ticked(feature.id)) << feature.caption;
-        EXPECT_TRUE(host.toggle(feature.id)) << feature.caption;
-        for (const Entry& entry : feature.entries) wanted.erase(reg::menuKey(entry.caption));
-    }
-    EXPECT_TRUE(host.takeBoxes().empty());
-    ASSERT_TRUE(host.click(1));
-    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
-    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
-    machine.erase(reg::kEditorName);
-    machine.erase(reg::kViewSource);
-    EXPECT_EQ(machine, reg::read(HKEY_LOCAL_MACHINE));
-}
-
-// Moved at once, even if the user then cancels; Xdrive Courier's older
-// captions stay and are what its removal deletes.
-TEST(FlowTest, OlderCaptionsMoveAtStart) {
-    WizardHost host;
-    reg::Tree wanted;
-    for (const Feature& feature : features())
-        if (feature.olderCaption != nullptr) reg::addEntry(feature.olderCaption, "http://old.example/a.html", 0x30);
-    for (const char* older : kXdriveOlder) reg::addEntry(older, "http://old.example/x.html", 0x20);
-    write(feature(kXdrive).entries[0]);
-    wanted = reg::read(HKEY_CURRENT_USER);
-    for (const Feature& feature : features()) {
-        if (feature.olderCaption == nullptr) continue;
-        wanted.erase(reg::menuKey(feature.olderCaption));
-        write(wanted, feature.entries[0]);
-    }
-    host.open();
-    EXPECT_TRUE(host.takeBoxes().empty());
-    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
-    ASSERT_TRUE(host.click(1));
-    for (int id : {1009, 1023, 1044, 1015, 1036, kXdrive}) EXPECT_TRUE(host.ticked(id)) << id;
-    ASSERT_TRUE(host.toggle(kXdrive));
-    ASSERT_TRUE(host.click(1));
-    for (const char* older : kXdriveOlder) wanted.erase(reg::menuKey(older));
-    EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
-}
-
 // An offer ticked for a feature the user removes: the entries are written
 // again, then removed.
 TEST(FlowTest, UpgradeOffers) {
@@ -210,35 +152,6 @@ TEST(FlowTest, UpgradeOffers) {
     EXPECT_EQ(wanted, reg::read(HKEY_CURRENT_USER));
     ASSERT_TRUE(host.click(1));
     EXPECT_EQ((std::vector<INT_PTR>{1}), host.calls.endings);
-}
-
-TEST(FlowTest, NothingToChangeThenAChange) {
-    WizardHost host;
-    host.open();
-    ASSERT_TRUE(host.click(1));
-    ASSERT_TRUE(host.click(1));
-    EXPECT_EQ(std::vector<std::string>{kNothingChanged}, host.takeBoxes());
-    expectPanelAt(host, 0);
-    EXPECT_EQ(kFinish, host.text(1));
-    ASSERT_TRUE(host.toggle(1050));
-    ASSERT_TRUE(host.click(1));
-    EXPECT_EQ(std::vector<std::string>{kComplete}, host.takeBoxes());
-}
-
-// Unticking says nothing; ticking again is refused and undone.
-TEST(FlowTest, DiscontinuedFeaturesCanOnlyGo) {
-    WizardHost host;
-    installAll(true);
-    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text("C:\\windows\\notepad.exe"));
-    host.open();
-    ASSERT_TRUE(host.click(1));
-    for (int id : {kXdrive, kIdrive, kMarkup}) {
-        ASSERT_TRUE(host.toggle(id));
-        EXPECT_TRUE(host.takeBoxes().empty());
-        ASSERT_TRUE(host.click(id));
-        EXPECT_EQ(std::vector<std::string>{feature(id).refusal}, host.takeBoxes());
-        EXPECT_FALSE(host.ticked(id));
-    }
 }
 
 // A source viewer that stays must name a program that exists; otherwise the
