@@ -33,25 +33,17 @@ void addFeature(std::vector<Place>& places, int id, char kind, int y, int descri
 }
 
 std::vector<Place> layout(bool sourceViewer, bool lexiconOffer, bool plusOffer) {
-    std::vector<Place> places = {{1001, 'S', 8, 288, 452, 2},    {3, 'P', 166, 300, 88, 22},
-                                 {1, 'P', 254, 300, 88, 22},     {2, 'P', 350, 300, 88, 22},
-                                 {1002, 'S', 16, 16, 436, 14},   {1003, 'S', 16, 30, 436, 35},
-                                 {1004, 'S', 16, 68, 436, 14},   {1005, 'S', 16, 16, 436, 14},
-                                 {1006, 'S', 16, 30, 436, 28},   {1007, 'F', 8, 62, 452, 210},
-                                 {1008, 'L', 24, 58, 280, 100},  {106, 'B', 436, 84, 16, 174}};
+    std::vector<Place> places = {{1001, 'S', 8, 288, 452, 2},   {3, 'P', 166, 300, 88, 22},   {1, 'P', 254, 300, 88, 22},
+                                 {2, 'P', 350, 300, 88, 22},     {1002, 'S', 16, 16, 436, 14}, {1003, 'S', 16, 30, 436, 35},
+                                 {1004, 'S', 16, 68, 436, 14},   {1005, 'S', 16, 16, 436, 14}, {1006, 'S', 16, 30, 436, 28},
+                                 {1007, 'F', 8, 62, 452, 210},   {1008, 'L', 24, 58, 280, 100}, {106, 'B', 436, 84, 16, 174}};
     // The panel's rows all wait at the top row's place until scrolled into view.
     for (int id : {1009, 1013, 1025, 1017, 1023, 1038, 1044, 1050}) addFeature(places, id, 'C', 84);
-    addFeature(places, 1011, 'C', 84);
-    addFeature(places, 1021, 'C', 128);
-    addFeature(places, 1015, 'G', 84);
-    addFeature(places, 1019, 'G', 84);
-    addFeature(places, 1040, 'G', 128);
-    addFeature(places, 1046, 'G', 172);
-    addFeature(places, 1048, 'G', 216);
+    const std::pair<int, int> categories[] = {{1011, 84}, {1021, 128}, {1015, 84}, {1019, 84}, {1040, 128}, {1046, 172}, {1048, 216}};
+    for (const auto& [id, y] : categories) addFeature(places, id, id == 1011 || id == 1021 ? 'C' : 'G', y);
     if (sourceViewer) {
         addFeature(places, 1027, 'G', 84, 56);
-        places.push_back({1029, 'E', 48, 155, 326, 18});
-        places.push_back({1030, 'P', 378, 154, 60, 20});
+        places.insert(places.end(), {{1029, 'E', 48, 155, 326, 18}, {1030, 'P', 378, 154, 60, 20}});
     }
     addFeature(places, 1036, 'G', sourceViewer ? 178 : 84);
     if (lexiconOffer || plusOffer) places.push_back({1031, 'S', 16, 16, 436, 14});
@@ -61,10 +53,9 @@ std::vector<Place> layout(bool sourceViewer, bool lexiconOffer, bool plusOffer) 
 }
 
 std::map<int, std::string> texts(const std::string& editorPath) {
-    std::map<int, std::string> result = {{3, kBack},           {1, kNext},           {2, kCancel},
-                                         {1002, kWelcome[0]},  {1003, kWelcome[1]},  {1004, kWelcome[2]},
-                                         {1005, kFeaturesTexts[0]}, {1006, kFeaturesTexts[1]},
-                                         {1029, editorPath},   {1030, kBrowse},      {1031, kUpgradeHeading}};
+    std::map<int, std::string> result = {
+        {3, kBack}, {1, kNext}, {2, kCancel}, {1002, kWelcome[0]}, {1003, kWelcome[1]}, {1004, kWelcome[2]},
+        {1005, kFeaturesTexts[0]}, {1006, kFeaturesTexts[1]}, {1029, editorPath}, {1030, kBrowse}, {1031, kUpgradeHeading}};
     for (const Feature& feature : features()) result[feature.id] = feature.caption, result[feature.id + 1] = feature.description;
     for (const Offer& offer : kOffers) result[offer.id] = offer.caption, result[offer.id + 1] = offer.description;
     return result;
@@ -118,7 +109,9 @@ void expectLayout(WizardHost& host, const std::vector<Place>& places, const std:
     RECT client = {};
     GetClientRect(host.dialog(), &client);
     EXPECT_GE(client.right, 468);  // the layout fits only with the template's proportional face
-    EXPECT_EQ(kWizardTitle, [&] { char title[128] = {}; GetWindowTextA(host.dialog(), title, sizeof title); return std::string(title); }());
+    char title[128] = {};
+    GetWindowTextA(host.dialog(), title, sizeof title);
+    EXPECT_STREQ(kWizardTitle, title);
 }
 
 TEST(LayoutTest, NothingInstalled) {
