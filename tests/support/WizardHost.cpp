@@ -103,23 +103,18 @@ std::vector<int> WizardHost::inView() const {
 }
 
 bool WizardHost::click(int id) {
-    if (!shown(id) || !enabled(id)) return false;
-    SendMessageA(item(id), BM_CLICK, 0, 0);
-    pumpMessages();
-    return true;
+    return shown(id) && enabled(id) && (SendMessageA(item(id), BM_CLICK, 0, 0), true);
 }
 
+// Choosing from the list notifies the dialog; setting the selection alone does not.
 bool WizardHost::choose(int listIndex) {
-    if (!shown(1008) || !enabled(1008) || SendMessageA(item(1008), CB_SETCURSEL, listIndex, 0) == CB_ERR) return false;
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(1008)));
-    pumpMessages();
-    return true;
+    return shown(1008) && enabled(1008) && SendMessageA(item(1008), CB_SETCURSEL, listIndex, 0) != CB_ERR &&
+           (SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(1008))), true);
 }
 
 bool WizardHost::scroll(int request, int position) {
-    if (!shown(106)) return false;
-    SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(item(106)));
-    return true;
+    return shown(106) &&
+           (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(item(106))), true);
 }
 
 bool WizardHost::toggle(int checkId) {
