@@ -29,11 +29,7 @@ void expectPanelAt(WizardHost& host, int first) {
     EXPECT_EQ(panelView(first), host.inView());
     EXPECT_EQ(first, host.scrollPosition());
     for (int row = first; row < first + 4; ++row) {
-        RECT box, description;
-        GetWindowRect(host.item(kPanelIds[row]), &box);
-        GetWindowRect(host.item(kPanelIds[row] + 1), &description);
-        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&box), 1);
-        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&description), 1);
+        const RECT box = host.place(kPanelIds[row]), description = host.place(kPanelIds[row] + 1);
         EXPECT_EQ((Ids{24, 84 + 44 * (row - first), 32, 98 + 44 * (row - first)}),
                   (Ids{box.left, box.top, description.left, description.top}));
     }

@@ -64,8 +64,7 @@ std::map<int, std::string> texts(const std::string& editorPath) {
 void expectLayout(WizardHost& host, const std::vector<Place>& places, const std::string& editorPath,
                   const std::vector<int>& ticks = {}) {
     std::vector<int> made, wanted;
-    for (HWND child = GetWindow(host.dialog(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        made.push_back(GetDlgCtrlID(child));
+    for (HWND child : children(host.dialog())) made.push_back(GetDlgCtrlID(child));
     for (const Place& place : places) wanted.push_back(place.id);
     EXPECT_EQ(wanted, made);
     const std::map<int, std::string> text = texts(editorPath);
@@ -80,13 +79,11 @@ void expectLayout(WizardHost& host, const std::vector<Place>& places, const std:
         EXPECT_EQ(kKinds.at(place.kind).second | WS_CHILD, style);
         const LONG exStyle = place.kind == 'E' ? WS_EX_CLIENTEDGE : place.id == 1001 ? WS_EX_STATICEDGE : 0;
         EXPECT_EQ(exStyle, GetWindowLongA(window, GWL_EXSTYLE));
-        RECT rect = {};
+        RECT rect = host.place(place.id), list = {};
         // A list box's height is that of its dropped-down list, which Wine
         // gives short by the 26 pixels the closed box had before its font.
-        if (place.kind == 'L') SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
-        else GetWindowRect(window, &rect);
-        if (place.kind == 'L') rect.bottom += 26;
-        MapWindowPoints(nullptr, host.dialog(), reinterpret_cast<POINT*>(&rect), 2);
+        SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+        if (place.kind == 'L') rect.bottom = rect.top + list.bottom - list.top + 26;
         EXPECT_EQ((std::vector<LONG>{place.x, place.y, place.width, place.height}),
                   (std::vector<LONG>{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}));
         const auto known = text.find(place.id);

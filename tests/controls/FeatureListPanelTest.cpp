@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "controls/FeatureListPanel.h"
+#include "tests/support/WizardHost.h"
 
 namespace {
 
 std::vector<int> shown(HWND parent) {
     std::vector<int> ids;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child : children(parent))
         if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
     return ids;
 }

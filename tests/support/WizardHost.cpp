@@ -33,15 +33,16 @@ void** importSlot(const char* function) {
     return nullptr;
 }
 
-template <typename Function>
-void patch(const char* name, Function replacement, Function* original) {
+// Answers what the slot held before.
+void* swap(const char* name, void* replacement) {
     void** slot = importSlot(name);
-    ASSERT_NE(nullptr, slot) << name << " is not imported";
+    EXPECT_NE(nullptr, slot) << name << " is not imported";
     DWORD protection = 0;
     VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-    if (original != nullptr) *original = reinterpret_cast<Function>(*slot);
-    *slot = reinterpret_cast<void*>(replacement);
+    void* previous = *slot;
+    *slot = replacement;
     VirtualProtect(slot, sizeof *slot, protection, &protection);
+    return previous;
 }
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
@@ -58,21 +59,27 @@ BOOL WINAPI recordEnding(HWND dialog, INT_PTR result) {
 
 CallRecorder::CallRecorder() {
     recorder = this;
-    patch("MessageBoxA", &recordBox, &realMessageBox);
-    patch("EndDialog", &recordEnding, &realEndDialog);
+    realMessageBox = reinterpret_cast<decltype(&MessageBoxA)>(swap("MessageBoxA", reinterpret_cast<void*>(&recordBox)));
+    realEndDialog = reinterpret_cast<decltype(&EndDialog)>(swap("EndDialog", reinterpret_cast<void*>(&recordEnding)));
 }
 
 CallRecorder::~CallRecorder() {
-    patch<decltype(&MessageBoxA)>("MessageBoxA", realMessageBox, nullptr);
-    patch<decltype(&EndDialog)>("EndDialog", realEndDialog, nullptr);
-    recorder = nullptr;
+    swap("MessageBoxA", reinterpret_cast<void*>(realMessageBox));
+    swap("EndDialog", reinterpret_cast<void*>(realEndDialog));
+}
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        found.push_back(child);
+    return found;
 }
 
 WizardHost::WizardHost() : wizard(new SetupWizard(GetModuleHandleA(nullptr))) {}
 
 WizardHost::~WizardHost() {
     std::vector<HGDIOBJ> fonts;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child : children(window))
         if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0))) fonts.push_back(font);
     if (window != nullptr) DestroyWindow(window);
     pumpMessages();
@@ -95,9 +102,16 @@ std::string WizardHost::text(int id) const {
     return buffer;
 }
 
+RECT WizardHost::place(int id) const {
+    RECT rect = {};
+    GetWindowRect(item(id), &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 std::vector<int> WizardHost::inView() const {
     std::vector<int> ids;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child : children(window))
         if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
     return ids;
 }

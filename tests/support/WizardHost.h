@@ -49,6 +49,7 @@ public:
     bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
     bool ticked(int id) const { return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string text(int id) const;
+    RECT place(int id) const;  // in the dialog's client area
     // The ids of the controls in view, in the order they were made.
     std::vector<int> inView() const;
     int selection() const { return static_cast<int>(SendMessageA(item(1008), CB_GETCURSEL, 0, 0)); }
@@ -76,3 +77,5 @@ private:
 };
 
 void pumpMessages();
+// In the order they were made, which is the tab order.
+std::vector<HWND> children(HWND parent);
