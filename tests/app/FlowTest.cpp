@@ -85,6 +85,10 @@ TEST(FlowTest, PagesCategoriesAndScrolling) {
     ASSERT_TRUE(host.choose(2));
     ASSERT_TRUE(host.choose(0));
     expectPanelAt(host, 0);
+    ASSERT_TRUE(host.scroll(SB_PAGEDOWN));
+    ASSERT_TRUE(host.click(3));
+    ASSERT_TRUE(host.click(1));
+    expectPanelAt(host, 0);
     EXPECT_TRUE(host.ticked(1009));
     ASSERT_TRUE(host.click(2));
     EXPECT_EQ((std::vector<INT_PTR>{2}), host.calls.endings);
@@ -135,6 +139,7 @@ TEST(FlowTest, UpgradePageBetweenWelcomeAndFeatures) {
         ASSERT_TRUE(host.click(1));
         expectPanelAt(host, 0);
         ASSERT_TRUE(host.click(3));
+        EXPECT_EQ(kNext, host.text(1));
         ASSERT_TRUE(host.click(3));
         EXPECT_EQ((Ids{1001, 3, 1, 2, 1002, 1003, 1004}), host.inView());
     }
@@ -151,7 +156,7 @@ TEST(FlowTest, SourceViewerPathChecks) {
     const std::string longPath = "C:\\" + std::string(300, 'v') + ".exe";
     const struct { std::string path; bool couriers; const char* box; } cases[] = {
         {"", false, kPathMissing}, {"", true, kPathMissing}, {"C:\\no\\such.exe", false, kProgramNotFound},
-        {"C:\\windows\\*.exe", false, kProgramNotFound}, {"C:\\windows", false, kProgramNotFound},
+        {"C:\\windows\\*.exe", false, kProgramNotFound}, {"C:\\windows\\notepad.ex?", false, kProgramNotFound}, {"C:\\windows", false, kProgramNotFound},
         {longPath, false, kProgramNotFound}, {program, false, kNothingChanged}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
