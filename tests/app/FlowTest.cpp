@@ -3,8 +3,6 @@
 // path checks, and the registry after each commit.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "tests/support/Expected.h"
 #include "tests/support/WizardHost.h"
 
@@ -143,38 +141,6 @@ TEST(FlowTest, UpgradePageBetweenWelcomeAndFeatures) {
         ASSERT_TRUE(host.click(3));
         EXPECT_EQ((Ids{1001, 3, 1, 2, 1002, 1003, 1004}), host.inView());
     }
-}
-
-// A source viewer that stays must name a program that exists; otherwise the
-// user is shown its field, and with no path at all the other feature of the
-// category makes way.
-TEST(FlowTest, SourceViewerPathChecks) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string program = std::string(folder) + "表示プログラム.exe";
-    std::ofstream(program).put('x');
-    const std::string longPath = "C:\\" + std::string(300, 'v') + ".exe";
-    const struct { std::string path; bool couriers; const char* box; } cases[] = {
-        {"", false, kPathMissing}, {"", true, kPathMissing}, {"C:\\no\\such.exe", false, kProgramNotFound},
-        {"C:\\windows\\*.exe", false, kProgramNotFound}, {"C:\\windows\\notepad.ex?", false, kProgramNotFound}, {"C:\\windows", false, kProgramNotFound},
-        {longPath, false, kProgramNotFound}, {program, false, kNothingChanged}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        WizardHost host;
-        reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(c.path));
-        if (c.couriers) write(feature(kIdrive).entries[0]);
-        host.open();
-        EXPECT_EQ(c.path, host.text(1029));
-        ASSERT_TRUE(host.click(1));
-        ASSERT_TRUE(host.click(1));
-        EXPECT_EQ(std::vector<std::string>{c.box}, host.takeBoxes());
-        if (c.box == kNothingChanged) continue;
-        EXPECT_EQ(c.couriers ? 4 : 3, host.selection());
-        EXPECT_EQ(join(kFeaturesPage, c.path.empty() ? Ids{1027, 1028, 1029, 1030} : Ids{1027, 1028, 1029, 1030, 1036, 1037}),
-                  host.inView());
-        EXPECT_EQ(kFinish, host.text(1));
-    }
-    DeleteFileA(program.c_str());
 }
 
 }  // namespace

@@ -34,6 +34,9 @@ public:
         std::seed_seq sequence{seed, number};
         random.seed(sequence);
     }
+    ~Case() {
+        for (const auto& [root, key] : locked) reg::unlock(root, key);
+    }
 
     void run() {
         writeState();
@@ -44,6 +47,7 @@ public:
         ASSERT_EQ(user, reg::read(HKEY_CURRENT_USER));
         for (const Feature& feature : features())
             if (host.item(feature.id) != nullptr) ASSERT_EQ(installed[feature.id], host.ticked(feature.id)) << feature.caption;
+        if (installed[kMarkup]) EXPECT_EQ(editorPath, host.text(1029));
         ASSERT_TRUE(host.click(1));
         const bool upgradePage = outdated[0] || outdated[1];
         for (int offer : {0, 1})
@@ -64,6 +68,12 @@ public:
         ASSERT_TRUE(host.click(1));
         if (installed[kMarkup] && ticked[kMarkup] && !programExists()) {
             ASSERT_EQ(Boxes{editorPath.empty() ? kPathMissing : kProgramNotFound}, host.takeBoxes());
+            // The field is shown in its category; with no path at all the
+            // other feature there makes way.
+            EXPECT_EQ(installed[kXdrive] || installed[kIdrive] ? 4 : 3, host.selection());
+            std::vector<int> view = {1001, 3, 1, 2, 1005, 1006, 1007, 1008, 1027, 1028, 1029, 1030};
+            if (!editorPath.empty()) view.insert(view.end(), {1036, 1037});
+            EXPECT_EQ(view, host.inView());
             ASSERT_TRUE(host.toggle(kMarkup));
             ticked[kMarkup] = false;
             ASSERT_TRUE(host.click(1));
@@ -115,14 +125,22 @@ private:
         for (const char* caption : {"他社の検索(&Z)", "リンク先の画像をまとめて表示(&H)", "Xdriveに転送(&X) 2"})
             if (chance(25)) writeEntry(caption, "http://example.invalid/", 0x11, 50);
         if (chance(50)) {
-            const std::string paths[] = {"C:\\windows\\notepad.exe", "C:\\windows\\nowhere.exe", "C:\\windows", "",
-                                         "C:\\" + std::string(300, 'v') + ".exe"};
+            // A wildcard could let another program pass for the one named.
+            const std::string paths[] = {"C:\\windows\\notepad.exe", program(), "C:\\windows\\nowhere.exe", "C:\\windows", "",
+                                         "C:\\windows\\*.exe", "C:\\windows\\notepad.ex?", "C:\\" + std::string(300, 'v') + ".exe"};
             reg::create(HKEY_LOCAL_MACHINE, reg::kEditorName);
-            if (chance(85)) reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(paths[pick(5)]));
+            if (chance(85)) reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(paths[pick(8)]));
             if (chance(10)) reg::create(HKEY_LOCAL_MACHINE, std::string(reg::kViewSource) + "\\Other Editor");
             if (chance(10)) reg::create(HKEY_LOCAL_MACHINE, std::string(reg::kEditorName) + "\\Child");
         }
         if (chance(25)) reg::create(HKEY_LOCAL_MACHINE, reg::kPalimo);
+        // Now and then a key the user may neither write nor delete.
+        const std::vector<Entry>& entries = features()[pick(17)].entries;
+        const std::pair<HKEY, std::string> keys[] = {
+            {HKEY_CURRENT_USER, entries.empty() ? "" : reg::menuKey(entries[pick(static_cast<int>(entries.size()))].caption)},
+            {HKEY_LOCAL_MACHINE, reg::kEditorName}};
+        for (const auto& [root, key] : keys)
+            if (!key.empty() && chance(5) && reg::lock(root, key) == ERROR_SUCCESS) locked.push_back({root, key});
     }
 
     bool present(const std::string& caption) const { return user.count(reg::menuKey(caption)) != 0; }
@@ -132,17 +150,31 @@ private:
     }
     bool programExists() const {
         const DWORD attributes = GetFileAttributesA(editorPath.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        return editorPath.find_first_of("*?") == std::string::npos && attributes != INVALID_FILE_ATTRIBUTES &&
+               !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    bool isLocked(HKEY root, const std::string& key) const {
+        return std::count(locked.begin(), locked.end(), std::make_pair(root, key)) != 0;
+    }
+    // A program of the run's own, with a Shift-JIS name.
+    static std::string program() {
+        char folder[MAX_PATH];
+        GetTempPathA(MAX_PATH, folder);
+        static const std::string path = std::string(folder) + "表示プログラム.exe";
+        static const bool made = CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        return made ? path : "";
     }
 
     // Below a volatile MenuExt only keys already there can be written.
     bool add(const Entry& entry) {
-        if (options == REG_OPTION_VOLATILE && !present(entry.caption)) return false;
+        if ((options == REG_OPTION_VOLATILE && !present(entry.caption)) || isLocked(HKEY_CURRENT_USER, reg::menuKey(entry.caption)))
+            return false;
         write(user, entry);
         return true;
     }
     bool remove(reg::Tree& tree, const std::string& key) {
-        if (tree.count(key) == 0 || hasSubkeys(tree, key)) return false;
+        const HKEY root = &tree == &user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+        if (tree.count(key) == 0 || hasSubkeys(tree, key) || isLocked(root, key)) return false;
         return tree.erase(key) == 1;
     }
 
@@ -205,6 +237,7 @@ private:
     std::map<int, bool> installed;
     bool outdated[2] = {}, upgrade[2] = {}, olderXdrive = false;
     std::string editorPath;
+    std::vector<std::pair<HKEY, std::string>> locked;
 };
 
 TEST(RandomTest, RegistryStatesAndUsers) {
