@@ -82,7 +82,6 @@ WizardHost::~WizardHost() {
     for (HWND child : children(window))
         if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0))) fonts.push_back(font);
     if (window != nullptr) DestroyWindow(window);
-    pumpMessages();
     wizard.reset();
     for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control's font outlived it";
     if (firstFreeHandle != nullptr) EXPECT_EQ(firstFreeHandle, nextRegistryHandle()) << "a registry key was left open";
@@ -93,7 +92,6 @@ void WizardHost::open() {
     activeWizard = wizard.get();
     window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0);
     ASSERT_NE(nullptr, window) << "error " << GetLastError();
-    pumpMessages();
 }
 
 std::string WizardHost::text(int id) const {
@@ -152,12 +150,4 @@ std::vector<std::string> WizardHost::takeBoxes() {
         texts.push_back(box.text);
     }
     return texts;
-}
-
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
 }

@@ -76,6 +76,5 @@ private:
     size_t boxesTaken = 0;
 };
 
-void pumpMessages();
 // In the order they were made, which is the tab order.
 std::vector<HWND> children(HWND parent);
