@@ -127,7 +127,7 @@ TEST(FlowTest, AddEverythingFromNothingThenClose) {
 // of offers is the random suite's.
 TEST(FlowTest, UpgradePageBetweenWelcomeAndFeatures) {
     WizardHost host;
-    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/p.html", 0x10);
+    write({feature(kLexiconPlus).entries[0].caption, "old.html", 0x10});
     host.open();
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(host.click(1));

@@ -111,27 +111,21 @@ void expectLayout(WizardHost& host, const std::vector<Place>& places, const std:
     EXPECT_STREQ(kWizardTitle, title);
 }
 
-TEST(LayoutTest, NothingInstalled) {
-    WizardHost host;
-    host.open();
-    expectLayout(host, layout(false, false, false), "");
-}
-
-TEST(LayoutTest, SourceViewerAndBothOffers) {
-    WizardHost host;
+// Nothing installed; the source viewer and both offers; the second offer alone.
+TEST(LayoutTest, EveryControlAsTheDialogOpens) {
     const std::string path = "C:\\Program Files\\エディタ\\editor.exe";
-    reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(path));
-    reg::addEntry(feature(kLexicon).entries[0].caption, "http://old.example/lexicon.html", 0x10);
-    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/plus.html", 0x10);
-    host.open();
-    expectLayout(host, layout(true, true, true), path, {kLexicon, kLexiconPlus, kMarkup});
-}
-
-TEST(LayoutTest, SecondOfferAlone) {
-    WizardHost host;
-    reg::addEntry(feature(kLexiconPlus).entries[0].caption, "http://old.example/plus.html", 0x10);
-    host.open();
-    expectLayout(host, layout(false, false, true), "", {kLexiconPlus});
+    for (const bool everything : {false, true}) {
+        for (const bool offer : {false, true}) {
+            if (everything && !offer) continue;
+            WizardHost host;
+            if (everything) reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(path));
+            if (everything) write({feature(kLexicon).entries[0].caption, "old.html", 0x10});
+            if (offer) write({feature(kLexiconPlus).entries[0].caption, "old.html", 0x10});
+            host.open();
+            const std::vector<int> ticks = {everything ? kLexicon : 0, offer ? kLexiconPlus : 0, everything ? kMarkup : 0};
+            expectLayout(host, layout(everything, everything, offer), everything ? path : "", ticks);
+        }
+    }
 }
 
 }  // namespace

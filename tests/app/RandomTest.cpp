@@ -30,10 +30,7 @@ unsigned setting(const char* name, unsigned fallback) {
 
 class Case {
 public:
-    Case(unsigned seed, unsigned number) {
-        std::seed_seq sequence{seed, number};
-        random.seed(sequence);
-    }
+    Case(unsigned seed, unsigned number) : random(seed * 1000003u + number) {}
     ~Case() {
         for (const auto& [root, key] : locked) reg::unlock(root, key);
     }
@@ -126,10 +123,10 @@ private:
             if (chance(25)) writeEntry(caption, "http://example.invalid/", 0x11, 50);
         if (chance(50)) {
             // A wildcard could let another program pass for the one named.
-            const std::string paths[] = {"C:\\windows\\notepad.exe", program(), "C:\\windows\\nowhere.exe", "C:\\windows", "",
+            const std::string paths[] = {"C:\\windows\\notepad.exe", "C:\\windows\\nowhere.exe", "C:\\windows", "",
                                          "C:\\windows\\*.exe", "C:\\windows\\notepad.ex?", "C:\\" + std::string(300, 'v') + ".exe"};
             reg::create(HKEY_LOCAL_MACHINE, reg::kEditorName);
-            if (chance(85)) reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(paths[pick(8)]));
+            if (chance(85)) reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text(paths[pick(7)]));
             if (chance(10)) reg::create(HKEY_LOCAL_MACHINE, std::string(reg::kViewSource) + "\\Other Editor");
             if (chance(10)) reg::create(HKEY_LOCAL_MACHINE, std::string(reg::kEditorName) + "\\Child");
         }
@@ -155,14 +152,6 @@ private:
     }
     bool isLocked(HKEY root, const std::string& key) const {
         return std::count(locked.begin(), locked.end(), std::make_pair(root, key)) != 0;
-    }
-    // A program of the run's own, with a Shift-JIS name.
-    static std::string program() {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        static const std::string path = std::string(folder) + "表示プログラム.exe";
-        static const bool made = CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        return made ? path : "";
     }
 
     // Below a volatile MenuExt only keys already there can be written.
@@ -198,7 +187,7 @@ private:
             outdated[offer] = key != user.end() && (!key->second.count("contexts") || key->second.at("contexts") != reg::byte(0x30));
         }
         const auto editor = machine.find(reg::kEditorName);
-        installed[kMarkup] = editor != machine.end() && !reg::exists(HKEY_LOCAL_MACHINE, reg::kPalimo);
+        installed[kMarkup] = editor != machine.end() && reg::read(HKEY_LOCAL_MACHINE, reg::kPalimo).empty();
         if (installed[kMarkup] && editor->second.count("")) {
             const std::vector<unsigned char>& bytes = editor->second.at("").data;
             editorPath.assign(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));

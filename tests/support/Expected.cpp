@@ -1,5 +1,7 @@
 #include "tests/support/Expected.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace expected {
@@ -52,7 +54,8 @@ const Feature& feature(int checkId) {
 }
 
 void write(const Entry& entry) {
-    reg::addEntry(entry.caption, std::string(reg::kScriptBase) + entry.script, entry.contexts);
+    EXPECT_EQ(ERROR_SUCCESS, reg::set(HKEY_CURRENT_USER, reg::menuKey(entry.caption), "", reg::text(std::string(reg::kScriptBase) + entry.script)));
+    EXPECT_EQ(ERROR_SUCCESS, reg::set(HKEY_CURRENT_USER, reg::menuKey(entry.caption), "contexts", reg::byte(entry.contexts)));
 }
 
 void write(reg::Tree& tree, const Entry& entry) {

@@ -64,13 +64,6 @@ LONG set(HKEY root, const std::string& path, const std::string& name, const Valu
            : RegSetValueExA(key.handle, name.c_str(), 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
 }
 
-void addEntry(const std::string& caption, const std::string& address, unsigned char contexts) {
-    EXPECT_EQ(ERROR_SUCCESS, set(HKEY_CURRENT_USER, menuKey(caption), "", text(address)));
-    EXPECT_EQ(ERROR_SUCCESS, set(HKEY_CURRENT_USER, menuKey(caption), "contexts", byte(contexts)));
-}
-
-bool exists(HKEY root, const std::string& path) { return Key(root, path, KEY_READ).status == ERROR_SUCCESS; }
-
 Tree read(HKEY root, const std::string& path) {
     Tree tree;
     const Key key(root, path, KEY_READ);

@@ -34,9 +34,6 @@ Value byte(unsigned char value);      // REG_BINARY, one byte
 
 LONG create(HKEY root, const std::string& path, DWORD options = REG_OPTION_NON_VOLATILE);
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value);
-// An entry as the wizard writes it, under the given address.
-void addEntry(const std::string& caption, const std::string& address, unsigned char contexts);
-bool exists(HKEY root, const std::string& path);
 // The keys below path, by their path below it.
 Tree read(HKEY root, const std::string& path = "");
 // Hands the key to the system with read access for everyone, as a machine key
