@@ -216,20 +216,6 @@ constexpr const char* kCategoryTexts[] = {
     "その他の機能",  // Other
 };
 
-
-// Shared by the lookups that hand back several rows: stores at most capacity
-// matches and counts all of them, so a caller can size its array.
-template <typename Match>
-int collect(Match matches, const FeatureEntry* found[], int capacity) {
-    int count = 0;
-    for (const FeatureEntry& entry : kRows) {
-        if (!matches(entry)) continue;
-        if (count < capacity) found[count] = &entry;
-        ++count;
-    }
-    return count;
-}
-
 }  // namespace
 
 TableRange<FeatureEntry> FeatureCatalog::rows() { return all(kRows); }
@@ -241,14 +227,6 @@ const FeatureEntry* FeatureCatalog::findByCheckBoxId(int checkBoxId) {
         if (entry.checkBoxId == checkBoxId) return &entry;
     }
     return nullptr;
-}
-
-int FeatureCatalog::rowsInCategory(FeatureCategory category, const FeatureEntry* found[], int capacity) {
-    return collect([category](const FeatureEntry& entry) { return entry.category == category; }, found, capacity);
-}
-
-int FeatureCatalog::rowsWithUpgrade(const FeatureEntry* found[], int capacity) {
-    return collect([](const FeatureEntry& entry) { return entry.upgrade != nullptr; }, found, capacity);
 }
 
 const char* FeatureCatalog::categoryText(FeatureCategory category) {

@@ -71,11 +71,6 @@ public:
     static const FeatureEntry& row(int number);
     // The row whose check box has this id; null when there is none.
     static const FeatureEntry* findByCheckBoxId(int checkBoxId);
-    // The rows of one category, in catalog order: stores at most capacity of
-    // them in found and returns how many there are.
-    static int rowsInCategory(FeatureCategory category, const FeatureEntry* found[], int capacity);
-    // The rows that carry an upgrade offer, in catalog order, stored likewise.
-    static int rowsWithUpgrade(const FeatureEntry* found[], int capacity);
     // The category's text in the wizard's category list.
     static const char* categoryText(FeatureCategory category);
 };
