@@ -6,7 +6,7 @@
 #include "app/Platform.h"
 #include "app/SetupWizard.h"
 #include "app/WizardDialog.h"
-#include "catalog/WizardTexts.h"
+#include "app/WizardTexts.h"
 #include "resources/ProductNames.h"
 #include "resources/resource.h"
 

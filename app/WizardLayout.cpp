@@ -2,8 +2,8 @@
 // is created hidden; the tables say what is shown, enabled or ticked at once.
 #include "app/ControlIds.h"
 #include "app/SetupWizard.h"
+#include "app/WizardTexts.h"
 #include "catalog/FeatureCatalog.h"
-#include "catalog/WizardTexts.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/EditBox.h"

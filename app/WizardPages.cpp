@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/SetupWizard.h"
+#include "app/WizardTexts.h"
 #include "catalog/FeatureCatalog.h"
-#include "catalog/WizardTexts.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/EditBox.h"

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "app/SetupWizard.h"
-#include "catalog/WizardTexts.h"
+#include "app/WizardTexts.h"
 #include "controls/PushButton.h"
 #include "registry/JoinedText.h"
 #include "registry/RegKey.h"
