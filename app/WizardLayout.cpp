@@ -8,18 +8,12 @@
 #include "controls/ComboBox.h"
 #include "controls/EditBox.h"
 #include "controls/FeatureListPanel.h"
+#include "controls/FeatureRowPlaces.h"
 #include "controls/GroupBox.h"
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
 namespace {
-
-struct Place {
-    int x;
-    int y;
-    int width;
-    int height;
-};
 
 constexpr Place kSeparatorLinePlace = {8, 288, 452, 2};
 constexpr Place kBackButtonPlace = {166, 300, 88, 22};
@@ -36,26 +30,21 @@ constexpr Place kCategoryComboPlace = {24, 58, 280, 100};  // the height include
 constexpr short kPanelCapacity = 8;
 
 // The free-standing check boxes of the categories, in the order they are
-// made: each box's top, and whether it starts a tab group. Its text stands 14
-// lower and 8 further right.
+// made: each one's place from the top of its category, in rows as the panel
+// stands them, and whether it starts a tab group.
 struct CategoryPlace {
     int row;
-    int y;
+    int slot;
     bool group;
 };
 
 constexpr CategoryPlace kCategoryPlaces[] = {
-    {9, 84, false}, {10, 128, false},                                    // free services
-    {11, 84, true},                                                      // resource saving
-    {12, 84, true}, {13, 128, true}, {14, 172, true}, {15, 216, true},  // security and privacy
-    {16, 84, true}, {17, 84, true},                                      // other
+    {9, 0, false}, {10, 1, false},                                // free services
+    {11, 0, true},                                                // resource saving
+    {12, 0, true}, {13, 1, true}, {14, 2, true}, {15, 3, true},  // security and privacy
+    {16, 0, true}, {17, 0, true},                                 // other
 };
 
-constexpr int kCheckX = 24;
-constexpr int kTextX = 32;
-constexpr int kCheckWidth = 400;
-constexpr int kCheckHeight = 14;
-constexpr int kTextHeight = 28;
 constexpr int kSourceViewerTextHeight = 56;
 constexpr Place kEditorPathEditPlace = {48, 155, 326, 18};
 constexpr Place kEditorBrowseButtonPlace = {378, 154, 60, 20};
@@ -64,14 +53,8 @@ constexpr int kSourceViewerShift = 94;
 
 constexpr Place kUpgradeTextPlace = {16, 16, 436, 14};
 constexpr int kFirstOfferY = 64;
-// Tighter than the 44 elsewhere: the two offers were always laid out so.
+// Tighter than the rows elsewhere: the two offers were always laid out so.
 constexpr int kOfferStep = 30;
-
-void placeAndCreate(Control& control, const Place& place, const char* text, int id) {
-    control.move(place.x, place.y);
-    control.resize(place.width, place.height);
-    control.create(text, id);
-}
 
 template <typename T, typename... Extra>
 std::unique_ptr<T> makeControl(HWND dialog, HINSTANCE instance, const Place& place, const char* text, int id,
@@ -140,8 +123,8 @@ void SetupWizard::createCategoryControls() {
         const FeatureEntry& feature = FeatureCatalog::row(place.row);
         const bool sourceViewer = feature.kind == FeatureKind::SourceViewerSetting;
         if (sourceViewer && markupReaderSwapInstalled != 1) continue;
-        createFeatureControls(feature, place.y + shift, place.group,
-                              sourceViewer ? kSourceViewerTextHeight : kTextHeight);
+        createFeatureControls(feature, kFirstRowTop + place.slot * kRowStep + shift, place.group,
+                              sourceViewer ? kSourceViewerTextHeight : kDescriptionHeight);
         if (!sourceViewer) continue;
         editorPathEdit = makeControl<EditBox>(dialogWindow, instance, kEditorPathEditPlace, "", kEditorPathEditId);
         editorPathEdit->setText(editorPath.get());
@@ -156,10 +139,9 @@ void SetupWizard::createCategoryControls() {
 void SetupWizard::createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight) {
     std::unique_ptr<CheckBox>& check = *checkSlot(feature);
     std::unique_ptr<StaticText>& text = *textSlot(feature);
-    check = makeControl<CheckBox>(dialogWindow, instance, {kCheckX, y, kCheckWidth, kCheckHeight}, feature.caption,
-                                  feature.checkBoxId, group);
-    text = makeControl<StaticText>(dialogWindow, instance, {kTextX, y + kCheckHeight, kCheckWidth, textHeight},
-                                   feature.description, feature.descriptionId);
+    check = makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), feature.caption, feature.checkBoxId, group);
+    text = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y, textHeight), feature.description,
+                                   feature.descriptionId);
     if (startState(feature) == 1) check->setChecked(true);
 }
 
@@ -170,11 +152,10 @@ void SetupWizard::createUpgradeControls() {
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
         const UpgradeOffer& offer = *feature.upgrade;
-        *upgradeCheckSlot(feature) = makeControl<CheckBox>(
-            dialogWindow, instance, {kCheckX, y, kCheckWidth, kCheckHeight}, offer.caption, offer.checkBoxId, false);
-        *upgradeTextSlot(feature) =
-            makeControl<StaticText>(dialogWindow, instance, {kTextX, y + kCheckHeight, kCheckWidth, kTextHeight},
-                                    offer.description, offer.descriptionId);
+        *upgradeCheckSlot(feature) =
+            makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), offer.caption, offer.checkBoxId, false);
+        *upgradeTextSlot(feature) = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y),
+                                                            offer.description, offer.descriptionId);
         y += kOfferStep;
     }
 }

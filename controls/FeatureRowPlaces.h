@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls/Place.h"
+
+// A feature's row, in the panel and in every category alike: a check box over
+// its description, which hangs under it indented, with a small gap before the
+// next row's box. The first row stands just below the category list.
+inline constexpr int kFirstRowTop = 84;
+inline constexpr int kRowStep = 44;
+inline constexpr int kDescriptionHeight = 28;  // two lines
+
+constexpr Place checkBoxPlace(int top) { return {24, top, 400, 14}; }
+
+constexpr Place descriptionPlace(int top, int height = kDescriptionHeight) {
+    return {32, top + checkBoxPlace(top).height, 400, height};
+}
