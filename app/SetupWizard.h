@@ -13,6 +13,7 @@ class GroupBox;
 class PushButton;
 class StaticText;
 struct FeatureEntry;
+enum class FeatureCategory;
 
 // The wizard: one modal dialog whose pages are made by showing and hiding
 // controls that are all created once, when the dialog starts.
@@ -146,10 +147,16 @@ private:
     void createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight);
     void createUpgradeControls();
 
+    // The category list; the only place that knows which categories it shows.
+    bool isListed(FeatureCategory category);
+    void fillCategoryList();
+    bool listedCategory(int entry, FeatureCategory& category);  // false when there is no such entry
+    int listIndex(FeatureCategory category);
+
     int onCommand(int id, int notification);
     int next();
     void onScroll(int request, short position);
-    void showCategory(int listIndex);
+    void showCategory(int entry);
     void refuseTick(const FeatureEntry& feature);
     int featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]);
     void showFeatureControls(const FeatureEntry& feature, bool visible);

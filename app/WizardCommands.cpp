@@ -10,15 +10,6 @@
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
-namespace {
-
-// Categories in the order of the full list, free services included.
-constexpr FeatureCategory kListedCategories[] = {FeatureCategory::Information, FeatureCategory::FreeServices,
-                                                 FeatureCategory::ResourceSaving, FeatureCategory::SecurityPrivacy,
-                                                 FeatureCategory::Other};
-
-}  // namespace
-
 int SetupWizard::onCommand(int id, int notification) {
     switch (id) {
     case kNextButtonId:
@@ -72,11 +63,9 @@ void SetupWizard::onScroll(int request, short position) {
     }
 }
 
-void SetupWizard::showCategory(int listIndex) {
-    // Without the free-services entry every later entry stands one place up.
-    if (listIndex > 0 && xdriveCourierInstalled == 0 && idriveCourierInstalled == 0) ++listIndex;
-    if (listIndex < 0 || listIndex >= static_cast<int>(sizeof kListedCategories / sizeof *kListedCategories)) return;
-    const FeatureCategory category = kListedCategories[listIndex];
+void SetupWizard::showCategory(int entry) {
+    FeatureCategory category;
+    if (!listedCategory(entry, category)) return;
     for (const FeatureEntry& feature : FeatureCatalog::rows())
         if (feature.category != FeatureCategory::Information) showFeatureControls(feature, feature.category == category);
     if (category == FeatureCategory::Information)

@@ -95,15 +95,7 @@ void SetupWizard::createPageControls() {
                                             kFeaturesText2Id);
     categoryFrame = makeControl<GroupBox>(dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
     categoryCombo = makeControl<ComboBox>(dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
-    categoryCombo->clear();
-    // The free-services category only lists discontinued features, so it is
-    // offered only to users who still have one of them.
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::Information));
-    if (xdriveCourierInstalled == 1 || idriveCourierInstalled == 1)
-        categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::FreeServices));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::ResourceSaving));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::SecurityPrivacy));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::Other));
+    fillCategoryList();
 }
 
 void SetupWizard::createFeaturePanel() {

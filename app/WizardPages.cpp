@@ -123,8 +123,7 @@ bool SetupWizard::editorPathIsUsable() {
     }
     messageBox(length == 0 ? kEditorPathMissing : kEditorNotFound, MB_ICONWARNING);
     --page;
-    const bool freeServicesListed = xdriveCourierInstalled == 1 || idriveCourierInstalled == 1;
-    categoryCombo->setSelection(freeServicesListed ? 4 : 3);
+    categoryCombo->setSelection(listIndex(FeatureCategory::Other));
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.category == FeatureCategory::Information) continue;
         const bool visible = feature.kind == FeatureKind::SourceViewerSetting ||
