@@ -140,6 +140,13 @@ public:
 private:
     static constexpr int kMostFeatureControls = 4;
 
+    // What the page counter stands for. The upgrade step exists only with
+    // hasUpgradePage; End is any counter past the final step.
+    enum class Step { Welcome, Upgrade, Features, Finish, End };
+    Step step() const;
+    // Back, and the final step when it leaves the user on the features page.
+    void stepBack() { --page; }
+
     void initDialog();
     void createPageControls();
     void createFeaturePanel();

@@ -18,7 +18,7 @@ int SetupWizard::onCommand(int id, int notification) {
         EndDialog(dialogWindow, 2);
         return 1;
     case kBackButtonId:
-        --page;
+        stepBack();
         return showPage();
     case kCategoryComboId:
         if (notification == CBN_SELCHANGE) showCategory(categoryCombo->selection());
@@ -34,8 +34,7 @@ int SetupWizard::onCommand(int id, int notification) {
 
 int SetupWizard::next() {
     ++page;
-    const unsigned limit = hasUpgradePage ? 4 : 3;
-    if (static_cast<unsigned>(page) < limit) return showPage();
+    if (step() != Step::End) return showPage();
     EndDialog(dialogWindow, 1);
     return 1;
 }

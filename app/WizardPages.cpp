@@ -13,23 +13,40 @@
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
-bool SetupWizard::showPage() {
-    if (page == 0) {
-        showWelcomePage();
-        return true;
-    }
+// Without the upgrade page every later step comes one page earlier. A counter
+// below zero, which only a Back sent while the button is disabled can bring
+// about, counts as past the end, as one above the final step does.
+SetupWizard::Step SetupWizard::step() const {
+    if (page == 0) return Step::Welcome;
     switch (page - (hasUpgradePage ? 1 : 0)) {
     case 0:
-        showUpgradePage();
-        return true;
+        return Step::Upgrade;
     case 1:
-        showFeaturesPage();
-        return true;
+        return Step::Features;
     case 2:
-        return finish();
+        return Step::Finish;
     default:
-        return true;
+        return Step::End;
     }
+}
+
+bool SetupWizard::showPage() {
+    switch (step()) {
+    case Step::Welcome:
+        showWelcomePage();
+        break;
+    case Step::Upgrade:
+        showUpgradePage();
+        break;
+    case Step::Features:
+        showFeaturesPage();
+        break;
+    case Step::Finish:
+        return finish();
+    case Step::End:
+        break;
+    }
+    return true;
 }
 
 void SetupWizard::showWelcomePage() {
@@ -103,7 +120,7 @@ bool SetupWizard::finish() {
     if (!commit(changed)) return false;
     if (!changed) {
         messageBox(kNothingChanged, MB_ICONWARNING);
-        --page;
+        stepBack();
         return true;
     }
     freezeChoices();
@@ -122,7 +139,7 @@ bool SetupWizard::editorPathIsUsable() {
         if (fileExists(path.get())) return true;
     }
     messageBox(length == 0 ? kEditorPathMissing : kEditorNotFound, MB_ICONWARNING);
-    --page;
+    stepBack();
     categoryCombo->setSelection(listIndex(FeatureCategory::Other));
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.category == FeatureCategory::Information) continue;

@@ -75,7 +75,7 @@ void SetupWizard::reportSetupFailure(bool removing) {
     if (backButton == nullptr || nextButton == nullptr) return;
     backButton->enable(false);
     nextButton->enable(false);
-    --page;
+    stepBack();
 }
 
 void SetupWizard::readSourceViewerSetting() {
