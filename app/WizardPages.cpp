@@ -1,5 +1,5 @@
-// The three pages, and the final step: the source viewer's path check, then
-// the commit of every difference between the user's ticks and the start states.
+// The three pages, and the final step around the commit: the source viewer's
+// path check before it, and what the user is shown after it.
 #include <memory>
 
 #include "app/SetupWizard.h"
@@ -149,62 +149,6 @@ bool SetupWizard::editorPathIsUsable() {
     }
     featurePanel->hide();
     return false;
-}
-
-// Upgrades first, then every menu feature in catalog order, then the source
-// viewer. The first failure ends it; nothing written before is undone.
-bool SetupWizard::commit(bool& changed) {
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature) || !(*upgradeCheckSlot(feature))->isChecked()) continue;
-        for (int i = 0; i < feature.upgrade->entryCount; ++i) {
-            const MenuEntry& entry = feature.entries[i];
-            if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
-        }
-        changed = true;
-    }
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.kind != FeatureKind::MenuExtension) continue;
-        const bool wanted = chosen(feature);
-        if (wanted == (startState(feature) == 1)) continue;
-        // A discontinued feature can only go; its check box refuses ticks.
-        if (wanted && feature.discontinued) continue;
-        if (!(wanted ? addFeature(feature) : removeFeature(feature))) return false;
-        changed = true;
-    }
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.kind != FeatureKind::SourceViewerSetting || featureCheck(feature) == nullptr) continue;
-        if (chosen(feature) || startState(feature) == 0) continue;
-        if (!removeSourceViewerSetting()) return false;
-        changed = true;
-    }
-    return true;
-}
-
-bool SetupWizard::chosen(const FeatureEntry& feature) {
-    if (const short* row = panelRow(feature)) return featurePanel->isChecked(*row);
-    CheckBox* check = featureCheck(feature);
-    return check != nullptr && check->isChecked();
-}
-
-bool SetupWizard::addFeature(const FeatureEntry& feature) {
-    for (const MenuEntry& entry : feature.entries)
-        if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
-    return true;
-}
-
-bool SetupWizard::removeFeature(const FeatureEntry& feature) {
-    for (int i = 0; i < feature.entries.size(); ++i)
-        if (!unregisterMenuEntry(removalCaption(feature, i + 1))) return false;
-    return true;
-}
-
-// Xdrive Courier may still be registered under its older captions; then
-// those are what is removed.
-const char* SetupWizard::removalCaption(const FeatureEntry& feature, int entryIndex) {
-    if (xdriveOldCaptions)
-        for (const LegacyCaption& legacy : feature.legacyCaptions)
-            if (legacy.mode == LegacyMode::RemoveInstead && legacy.entryIndex == entryIndex) return legacy.oldCaption;
-    return feature.entries[entryIndex - 1].caption;
 }
 
 void SetupWizard::freezeChoices() {
