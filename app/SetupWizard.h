@@ -13,6 +13,7 @@ class GroupBox;
 class PushButton;
 class StaticText;
 struct FeatureEntry;
+struct MenuEntry;
 enum class FeatureCategory;
 
 // The wizard: one modal dialog whose pages are made by showing and hiding
@@ -126,19 +127,24 @@ public:
     // The source viewer's program path read at start; empty when there is none.
     std::unique_ptr<char[]> editorPath;
 
-    // Per-feature members, found by the feature's catalog row. The slots are
-    // null where the feature has no such member.
-    int& startState(const FeatureEntry& feature);
-    short* panelRow(const FeatureEntry& feature);
-    std::unique_ptr<CheckBox>* checkSlot(const FeatureEntry& feature);
-    std::unique_ptr<StaticText>* textSlot(const FeatureEntry& feature);
-    CheckBox* featureCheck(const FeatureEntry& feature);  // null until created
-    bool* outdatedFlag(const FeatureEntry& feature);
-    std::unique_ptr<CheckBox>* upgradeCheckSlot(const FeatureEntry& feature);
-    std::unique_ptr<StaticText>* upgradeTextSlot(const FeatureEntry& feature);
-
 private:
     static constexpr int kMostFeatureControls = 4;
+
+    // Per-feature members, found by the feature's catalog row. A panel row
+    // (category Information) has a row index, every other row a check box
+    // and its text; only the rows with an upgrade offer have the upgrade
+    // members. featureCheck is null for a panel row and until created.
+    int& startState(const FeatureEntry& feature);
+    short& panelRow(const FeatureEntry& feature);
+    std::unique_ptr<CheckBox>& checkSlot(const FeatureEntry& feature);
+    std::unique_ptr<StaticText>& textSlot(const FeatureEntry& feature);
+    CheckBox* featureCheck(const FeatureEntry& feature);
+    bool& outdatedFlag(const FeatureEntry& feature);
+    std::unique_ptr<CheckBox>& upgradeCheckSlot(const FeatureEntry& feature);
+    std::unique_ptr<StaticText>& upgradeTextSlot(const FeatureEntry& feature);
+    int featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]);
+    void showFeatureControls(const FeatureEntry& feature, bool visible);
+    void enableFeatureControls(const FeatureEntry& feature, bool enabled);
 
     // What the page counter stands for. The upgrade step exists only with
     // hasUpgradePage; End is any counter past the final step.
@@ -165,9 +171,6 @@ private:
     void onScroll(int request, short position);
     void showCategory(int entry);
     void refuseTick(const FeatureEntry& feature);
-    int featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]);
-    void showFeatureControls(const FeatureEntry& feature, bool visible);
-    void enableFeatureControls(const FeatureEntry& feature, bool enabled);
 
     void showWelcomePage();
     void showUpgradePage();
@@ -180,7 +183,7 @@ private:
     bool chosen(const FeatureEntry& feature);
     bool addFeature(const FeatureEntry& feature);
     bool removeFeature(const FeatureEntry& feature);
-    const char* removalCaption(const FeatureEntry& feature, int entryIndex);
+    const char* removalCaption(const FeatureEntry& feature, const MenuEntry& entry);
     void freezeChoices();
 
     int messageBox(const char* text, UINT icon);

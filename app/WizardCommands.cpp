@@ -80,34 +80,3 @@ void SetupWizard::refuseTick(const FeatureEntry& feature) {
     check->setChecked(false);
     messageBox(feature.refusalMessage, MB_ICONINFORMATION);
 }
-
-// The category controls of one feature, in the order they are shown, hidden
-// and disabled. The source viewer's row has its path field and browse button
-// too, and exists only when it was installed at start.
-int SetupWizard::featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]) {
-    CheckBox* check = featureCheck(feature);
-    if (check == nullptr) return 0;
-    StaticText* text = textSlot(feature)->get();
-    if (feature.kind != FeatureKind::SourceViewerSetting) {
-        controls[0] = check;
-        controls[1] = text;
-        return 2;
-    }
-    controls[0] = text;
-    controls[1] = check;
-    controls[2] = editorBrowseButton.get();
-    controls[3] = editorPathEdit.get();
-    return 4;
-}
-
-void SetupWizard::showFeatureControls(const FeatureEntry& feature, bool visible) {
-    Control* controls[kMostFeatureControls];
-    const int count = featureControls(feature, controls);
-    for (int i = 0; i < count; ++i) controls[i]->show(visible);
-}
-
-void SetupWizard::enableFeatureControls(const FeatureEntry& feature, bool enabled) {
-    Control* controls[kMostFeatureControls];
-    const int count = featureControls(feature, controls);
-    for (int i = 0; i < count; ++i) controls[i]->enable(enabled);
-}

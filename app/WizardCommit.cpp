@@ -10,7 +10,7 @@
 // viewer. The first failure ends it; nothing written before is undone.
 bool SetupWizard::commit(bool& changed) {
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature) || !(*upgradeCheckSlot(feature))->isChecked()) continue;
+        if (feature.upgrade == nullptr || !outdatedFlag(feature) || !upgradeCheckSlot(feature)->isChecked()) continue;
         for (int i = 0; i < feature.upgrade->entryCount; ++i) {
             const MenuEntry& entry = feature.entries[i];
             if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
@@ -36,7 +36,7 @@ bool SetupWizard::commit(bool& changed) {
 }
 
 bool SetupWizard::chosen(const FeatureEntry& feature) {
-    if (const short* row = panelRow(feature)) return featurePanel->isChecked(*row);
+    if (feature.category == FeatureCategory::Information) return featurePanel->isChecked(panelRow(feature));
     CheckBox* check = featureCheck(feature);
     return check != nullptr && check->isChecked();
 }
@@ -48,16 +48,16 @@ bool SetupWizard::addFeature(const FeatureEntry& feature) {
 }
 
 bool SetupWizard::removeFeature(const FeatureEntry& feature) {
-    for (int i = 0; i < feature.entries.size(); ++i)
-        if (!unregisterMenuEntry(removalCaption(feature, i + 1))) return false;
+    for (const MenuEntry& entry : feature.entries)
+        if (!unregisterMenuEntry(removalCaption(feature, entry))) return false;
     return true;
 }
 
 // Xdrive Courier may still be registered under its older captions; then
 // those are what is removed.
-const char* SetupWizard::removalCaption(const FeatureEntry& feature, int entryIndex) {
+const char* SetupWizard::removalCaption(const FeatureEntry& feature, const MenuEntry& entry) {
     if (xdriveOldCaptions)
         for (const LegacyCaption& legacy : feature.legacyCaptions)
-            if (legacy.mode == LegacyMode::RemoveInstead && legacy.entryIndex == entryIndex) return legacy.oldCaption;
-    return feature.entries[entryIndex - 1].caption;
+            if (legacy.mode == LegacyMode::RemoveInstead && legacy.entry == &entry) return legacy.oldCaption;
+    return entry.caption;
 }

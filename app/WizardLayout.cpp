@@ -33,17 +33,28 @@ constexpr short kPanelCapacity = 8;
 // made: each one's place from the top of its category, in rows as the panel
 // stands them, and whether it starts a tab group.
 struct CategoryPlace {
-    int row;
+    FeatureRow row;
     int slot;
     bool group;
 };
 
 constexpr CategoryPlace kCategoryPlaces[] = {
-    {9, 0, false}, {10, 1, false},                                // free services
-    {11, 0, true},                                                // resource saving
-    {12, 0, true}, {13, 1, true}, {14, 2, true}, {15, 3, true},  // security and privacy
-    {16, 0, true}, {17, 0, true},                                 // other
+    {FeatureRow::XdriveCourier, 0, false},    {FeatureRow::IdriveCourier, 1, false},
+    {FeatureRow::HereOpener, 0, true},
+    {FeatureRow::FormSentinel, 0, true},      {FeatureRow::TargetRevealer, 1, true},
+    {FeatureRow::RemoteMarkupPeek, 2, true},  {FeatureRow::CrumbViewer, 3, true},
+    {FeatureRow::MarkupReaderSwap, 0, true},  {FeatureRow::PaneUnwrapper, 0, true},
 };
+
+// Every row after the panel's, once each, in catalog order.
+constexpr bool everyCategoryRowInOrder() {
+    constexpr int count = sizeof kCategoryPlaces / sizeof kCategoryPlaces[0];
+    for (int i = 0; i < count; ++i)
+        if (kCategoryPlaces[i].row != static_cast<FeatureRow>(static_cast<int>(FeatureRow::XdriveCourier) + i))
+            return false;
+    return kCategoryPlaces[count - 1].row == FeatureRow::PaneUnwrapper;
+}
+static_assert(everyCategoryRowInOrder(), "one place per category row");
 
 constexpr int kSourceViewerTextHeight = 56;
 constexpr Place kEditorPathEditPlace = {48, 155, 326, 18};
@@ -104,7 +115,7 @@ void SetupWizard::createFeaturePanel() {
         if (feature.category != FeatureCategory::Information) continue;
         const short row =
             featurePanel->addRow(feature.caption, feature.checkBoxId, feature.description, feature.descriptionId, false);
-        *panelRow(feature) = row;
+        panelRow(feature) = row;
         if (startState(feature) == 1) featurePanel->checkRow(row);
     }
 }
@@ -129,8 +140,8 @@ void SetupWizard::createCategoryControls() {
 }
 
 void SetupWizard::createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight) {
-    std::unique_ptr<CheckBox>& check = *checkSlot(feature);
-    std::unique_ptr<StaticText>& text = *textSlot(feature);
+    std::unique_ptr<CheckBox>& check = checkSlot(feature);
+    std::unique_ptr<StaticText>& text = textSlot(feature);
     check = makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), feature.caption, feature.checkBoxId, group);
     text = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y, textHeight), feature.description,
                                    feature.descriptionId);
@@ -142,11 +153,11 @@ void SetupWizard::createUpgradeControls() {
     upgradeText = makeControl<StaticText>(dialogWindow, instance, kUpgradeTextPlace, kUpgradeHeading, kUpgradeTextId);
     int y = kFirstOfferY;
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
+        if (feature.upgrade == nullptr || !outdatedFlag(feature)) continue;
         const UpgradeOffer& offer = *feature.upgrade;
-        *upgradeCheckSlot(feature) =
+        upgradeCheckSlot(feature) =
             makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), offer.caption, offer.checkBoxId, false);
-        *upgradeTextSlot(feature) = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y),
+        upgradeTextSlot(feature) = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y),
                                                             offer.description, offer.descriptionId);
         y += kOfferStep;
     }

@@ -107,9 +107,9 @@ void SetupWizard::showAllCategoryControls(bool visible) {
 void SetupWizard::showUpgradeControls(bool visible) {
     upgradeText->show(visible);
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
-        (*upgradeCheckSlot(feature))->show(visible);
-        (*upgradeTextSlot(feature))->show(visible);
+        if (feature.upgrade == nullptr || !outdatedFlag(feature)) continue;
+        upgradeCheckSlot(feature)->show(visible);
+        upgradeTextSlot(feature)->show(visible);
     }
 }
 

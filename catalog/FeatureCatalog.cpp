@@ -21,7 +21,7 @@ constexpr MenuEntry kPictureGathererEntries[] = {
 };
 // Versions before this one wrote the captions without the final "する".
 constexpr LegacyCaption kPictureGathererLegacy[] = {
-    {1, "リンク先の画像をまとめて表示(&G)", LegacyMode::Migrate},
+    {&kPictureGathererEntries[0], "リンク先の画像をまとめて表示(&G)", LegacyMode::Migrate},
 };
 
 constexpr MenuEntry kPortalLexiconEntries[] = {
@@ -50,7 +50,7 @@ constexpr MenuEntry kHostRedirectorEntries[] = {
     {"リンク先のドメインを確認して表示する(&C)", "hostredirector.html", kImages | kAnchor},
 };
 constexpr LegacyCaption kHostRedirectorLegacy[] = {
-    {1, "リンク先のドメインを確認して表示(&C)", LegacyMode::Migrate},
+    {&kHostRedirectorEntries[0], "リンク先のドメインを確認して表示(&C)", LegacyMode::Migrate},
 };
 
 constexpr MenuEntry kOmniQueryEntries[] = {
@@ -61,7 +61,7 @@ constexpr MenuEntry kUriGrabberEntries[] = {
     {"文字列からアドレスを取得する(&P)", "urigrabber.html", kTextSelection},
 };
 constexpr LegacyCaption kUriGrabberLegacy[] = {
-    {1, "文字列からアドレスを取得(&P)", LegacyMode::Migrate},
+    {&kUriGrabberEntries[0], "文字列からアドレスを取得(&P)", LegacyMode::Migrate},
 };
 
 constexpr MenuEntry kPolyglotRelayEntries[] = {
@@ -79,8 +79,8 @@ constexpr MenuEntry kXdriveCourierEntries[] = {
 };
 // The service's earlier spelling; such entries stay where they are.
 constexpr LegacyCaption kXdriveCourierLegacy[] = {
-    {1, "X:driveに転送(&X)", LegacyMode::RemoveInstead},
-    {2, "一覧から選んで X:driveに転送(&A)", LegacyMode::RemoveInstead},
+    {&kXdriveCourierEntries[0], "X:driveに転送(&X)", LegacyMode::RemoveInstead},
+    {&kXdriveCourierEntries[1], "一覧から選んで X:driveに転送(&A)", LegacyMode::RemoveInstead},
 };
 
 constexpr MenuEntry kIdriveCourierEntries[] = {
@@ -91,7 +91,7 @@ constexpr MenuEntry kHereOpenerEntries[] = {
     {"リンク先をこのウィンドウに表示する(&R)", "hereopener.html", kImages | kAnchor},
 };
 constexpr LegacyCaption kHereOpenerLegacy[] = {
-    {1, "リンク先をこのウィンドウに表示(&R)", LegacyMode::Migrate},
+    {&kHereOpenerEntries[0], "リンク先をこのウィンドウに表示(&R)", LegacyMode::Migrate},
 };
 
 constexpr MenuEntry kFormSentinelEntries[] = {
@@ -115,97 +115,117 @@ constexpr MenuEntry kPaneUnwrapperEntries[] = {
     {"このページをフレーム解除して表示する(&F)", "paneunwrapper.html", kDefault},
 };
 constexpr LegacyCaption kPaneUnwrapperLegacy[] = {
-    {1, "このページをフレーム解除して表示(&F)", LegacyMode::Migrate},
+    {&kPaneUnwrapperEntries[0], "このページをフレーム解除して表示(&F)", LegacyMode::Migrate},
 };
 
 constexpr FeatureEntry kRows[] = {
-    {1, "P&icture Gatherer",
+    {FeatureRow::PictureGatherer, "P&icture Gatherer",
      "　写真やイラストを閲覧できるギャラリーページなどで、リンクを辿らないと閲覧できない画像ファイルをまとめて表示します。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1009, 1010, all(kPictureGathererEntries), false,
      nullptr,
      all(kPictureGathererLegacy), nullptr},
-    {2, "Portal &Lexicon",
+    {FeatureRow::PortalLexicon, "Portal &Lexicon",
      "　ポータルサイト 「 goo 」 の英和/和英辞典検索サービスを利用して、ページ上の単語を調べます。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1013, 1014, all(kPortalLexiconEntries), false,
      nullptr,
      {}, &kPortalLexiconUpgrade},
-    {3, "Portal Lexicon Pl&us",
+    {FeatureRow::PortalLexiconPlus, "Portal Lexicon Pl&us",
      "　ポータルサイト 「 goo 」 の各種の辞典 ( 英和、和英、国語、新語 ) 検索サービスを利用して、ページ上の単語を調べます。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1025, 1026, all(kPortalLexiconPlusEntries), false,
      nullptr,
      {}, &kPortalLexiconPlusUpgrade},
-    {4, "&Freeware Finder",
+    {FeatureRow::FreewareFinder, "&Freeware Finder",
      "　主要ポータルサイト及び、ソフトウェアライブラリサイトのオンラインソフトウェア検索サービスを利用して、指定キーワードによりオンラインソフトを検索します。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1017, 1018, all(kFreewareFinderEntries), false,
      nullptr,
      {}, nullptr},
-    {5, "Host &Redirector",
+    {FeatureRow::HostRedirector, "Host &Redirector",
      "　リンク先のドメイン名を確認し、変更されている時は新しいドメイン名に変換してから、今のウィンドウに表示します。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1023, 1024, all(kHostRedirectorEntries), false,
      nullptr,
      all(kHostRedirectorLegacy), nullptr},
-    {6, "Omni &Query",
+    {FeatureRow::OmniQuery, "Omni &Query",
      "　指定キーワードを様々な検索サイトで一気に調べます ( 「 goo 」 の各種辞典検索 と オンラインソフトウェア検索の機能を含んでいます) 。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1038, 1039, all(kOmniQueryEntries), false,
      nullptr,
      {}, nullptr},
-    {7, "URI Gr&abber",
+    {FeatureRow::UriGrabber, "URI Gr&abber",
      "　選択された文字列をアドレス ( URI ) とみなしてページを表示します。複数のアドレス ( URI ) を検出した場合は一覧表示します。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1044, 1045, all(kUriGrabberEntries), false,
      nullptr,
      all(kUriGrabberLegacy), nullptr},
-    {8, "P&olyglot Relay",
+    {FeatureRow::PolyglotRelay, "P&olyglot Relay",
      "　複数の無料翻訳サービスを利用して、現在のページ又はリンク先のページを日本語に翻訳 （英 → 日 又は 韓 → 日） します。",
      FeatureCategory::Information, FeatureKind::MenuExtension, 1050, 1051, all(kPolyglotRelayEntries), false,
      nullptr,
      {}, nullptr},
-    {9, "Xdrive Courier",
+    {FeatureRow::XdriveCourier, "Xdrive Courier",
      "　Xdrive に対応していないサイトから直接 Xdriveにファイルをダウンロード（転送） します。　　※※ 本機能の提供は終了しました。削除のみ出来ます。※※",
      FeatureCategory::FreeServices, FeatureKind::MenuExtension, 1011, 1012, all(kXdriveCourierEntries), true,
      "　Xdrive Courier は、Xdrive サービスの有料化に伴ない、\n機能の提供を終了致しました。",
      all(kXdriveCourierLegacy), nullptr},
-    {10, "i-drive Courier",
+    {FeatureRow::IdriveCourier, "i-drive Courier",
      "　i-drive に対応していないサイトから直接 i-driveにファイルをダウンロード（転送） します。　　※※ 本機能の提供は終了しました。削除のみ出来ます。※※",
      FeatureCategory::FreeServices, FeatureKind::MenuExtension, 1021, 1022, all(kIdriveCourierEntries), true,
      "　i-drive Courier は、i-drive サービスの終了に伴ない、\n機能の提供を終了致しました。",
      {}, nullptr},
-    {11, "&Here Opener",
+    {FeatureRow::HereOpener, "&Here Opener",
      "　リンク先のページを強制的に今のウィンドウに表示して新しいウィンドウが開くのを防ぎ、メモリー消費を抑えます。",
      FeatureCategory::ResourceSaving, FeatureKind::MenuExtension, 1015, 1016, all(kHereOpenerEntries), false,
      nullptr,
      all(kHereOpenerLegacy), nullptr},
-    {12, "Form &Sentinel",
+    {FeatureRow::FormSentinel, "Form &Sentinel",
      "　アンケート等の送信ページで、データの送信先や送信データの詳細を表示し、本人の意図しない個人情報等が送信されないかチェック出来る様にします。",
      FeatureCategory::SecurityPrivacy, FeatureKind::MenuExtension, 1019, 1020, all(kFormSentinelEntries), false,
      nullptr,
      {}, nullptr},
-    {13, "&Target Revealer",
+    {FeatureRow::TargetRevealer, "&Target Revealer",
      "　ステータスバーでリンク先のアドレス ( URI ) を正しく確認できない場合などに、リンク先を確認できる様にします。",
      FeatureCategory::SecurityPrivacy, FeatureKind::MenuExtension, 1040, 1041, all(kTargetRevealerEntries), false,
      nullptr,
      {}, nullptr},
-    {14, "Remote &Markup Peek",
+    {FeatureRow::RemoteMarkupPeek, "Remote &Markup Peek",
      "　リンク先のページを表示することなくその HTMLソースを表示し、システムに被害をもたらす可能性のあるスクリプトが存在しないか確認できる様にします。",
      FeatureCategory::SecurityPrivacy, FeatureKind::MenuExtension, 1046, 1047, all(kRemoteMarkupPeekEntries), false,
      nullptr,
      {}, nullptr},
-    {15, "Crumb &Viewer",
+    {FeatureRow::CrumbViewer, "Crumb &Viewer",
      "　現在のページで保存された Cookie 情報を表示し、プライバシー上問題のある情報が含まれていないか確認できる様にします。",
      FeatureCategory::SecurityPrivacy, FeatureKind::MenuExtension, 1048, 1049, all(kCrumbViewerEntries), false,
      nullptr,
      {}, nullptr},
-    {16, "&Markup Reader Swap",
+    {FeatureRow::MarkupReaderSwap, "&Markup Reader Swap",
      "　表示中のページの HTMLソースを表示するのに、「メモ帳」以外の任意のアプリケーションを使用する様にします。※ IE標準の機能をカスタマイズします。\n※※ 本機能は、より機能アップした「Palimo for IE」というソフトウェアとして独立しました。詳しくは Readme.txt をご参照ください。※※",
      FeatureCategory::Other, FeatureKind::SourceViewerSetting, 1027, 1028, {}, true,
      "　Markup Reader Swap は、より高機能の 「 Palimo for IE 」\nというソフトウェアとして独立した為、機能の提供を終了致しました。",
      {}, nullptr},
-    {17, "Pane &Unwrapper",
+    {FeatureRow::PaneUnwrapper, "Pane &Unwrapper",
      "　フレーム内のページをフレーム解除して再表示します。",
      FeatureCategory::Other, FeatureKind::MenuExtension, 1036, 1037, all(kPaneUnwrapperEntries), false,
      nullptr,
      all(kPaneUnwrapperLegacy), nullptr},
 };
 static_assert(sizeof kRows / sizeof kRows[0] == FeatureCatalog::kRowCount, "one row per feature");
+
+constexpr bool numberedInOrder() {
+    for (int i = 0; i < FeatureCatalog::kRowCount; ++i)
+        if (static_cast<int>(kRows[i].number) != i + 1) return false;
+    return true;
+}
+static_assert(numberedInOrder(), "each row stands at its own number");
+
+constexpr bool offersUpgrade(FeatureRow number) {
+    for (FeatureRow row : kUpgradeRows)
+        if (row == number) return true;
+    return false;
+}
+
+constexpr bool upgradeRowsListed() {
+    for (const FeatureEntry& row : kRows)
+        if ((row.upgrade != nullptr) != offersUpgrade(row.number)) return false;
+    return true;
+}
+static_assert(upgradeRowsListed(), "kUpgradeRows names exactly the rows with an offer");
 
 // In the order of FeatureCategory.
 constexpr const char* kCategoryTexts[] = {
@@ -220,7 +240,7 @@ constexpr const char* kCategoryTexts[] = {
 
 TableRange<FeatureEntry> FeatureCatalog::rows() { return all(kRows); }
 
-const FeatureEntry& FeatureCatalog::row(int number) { return kRows[number - 1]; }
+const FeatureEntry& FeatureCatalog::row(FeatureRow number) { return kRows[static_cast<int>(number) - 1]; }
 
 const FeatureEntry* FeatureCatalog::findByCheckBoxId(int checkBoxId) {
     for (const FeatureEntry& entry : kRows) {

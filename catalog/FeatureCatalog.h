@@ -5,6 +5,31 @@
 
 enum class FeatureCategory { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
 
+// The rows by name, valued by their numbers, 1 to 17, in catalog order. Every
+// table elsewhere that is kept per row names its rows so.
+enum class FeatureRow {
+    PictureGatherer = 1,
+    PortalLexicon,
+    PortalLexiconPlus,
+    FreewareFinder,
+    HostRedirector,
+    OmniQuery,
+    UriGrabber,
+    PolyglotRelay,
+    XdriveCourier,
+    IdriveCourier,
+    HereOpener,
+    FormSentinel,
+    TargetRevealer,
+    RemoteMarkupPeek,
+    CrumbViewer,
+    MarkupReaderSwap,
+    PaneUnwrapper,
+};
+
+// The rows that carry an upgrade offer, in catalog order.
+inline constexpr FeatureRow kUpgradeRows[] = {FeatureRow::PortalLexicon, FeatureRow::PortalLexiconPlus};
+
 enum class FeatureKind { MenuExtension, SourceViewerSetting };
 
 enum class LegacyMode {
@@ -21,7 +46,7 @@ struct MenuEntry {
 };
 
 struct LegacyCaption {
-    int entryIndex;  // which entry, counted from 1
+    const MenuEntry* entry;  // the row's entry that the old caption was written for
     const char* oldCaption;
     LegacyMode mode;
 };
@@ -49,7 +74,7 @@ struct TableRange {
 };
 
 struct FeatureEntry {
-    int number;  // 1 to 17, the row's place in the catalog
+    FeatureRow number;
     const char* caption;
     const char* description;
     FeatureCategory category;
@@ -65,10 +90,10 @@ struct FeatureEntry {
 
 class FeatureCatalog {
 public:
-    static constexpr int kRowCount = 17;
+    static constexpr int kRowCount = static_cast<int>(FeatureRow::PaneUnwrapper);
 
     static TableRange<FeatureEntry> rows();  // in catalog order
-    static const FeatureEntry& row(int number);
+    static const FeatureEntry& row(FeatureRow number);
     // The row whose check box has this id; null when there is none.
     static const FeatureEntry* findByCheckBoxId(int checkBoxId);
     // The category's text in the wizard's category list.

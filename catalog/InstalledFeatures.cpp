@@ -11,7 +11,14 @@ namespace {
 
 // The rows in the order they are probed, which is also the order of the
 // migrations' registry writes. The source viewer's row is read separately.
-constexpr int kDetectionOrder[] = {1, 2, 3, 4, 6, 7, 8, 5, 9, 10, 11, 12, 13, 14, 15, 17};
+constexpr FeatureRow kDetectionOrder[] = {
+    FeatureRow::PictureGatherer, FeatureRow::PortalLexicon,    FeatureRow::PortalLexiconPlus, FeatureRow::FreewareFinder,
+    FeatureRow::OmniQuery,       FeatureRow::UriGrabber,       FeatureRow::PolyglotRelay,     FeatureRow::HostRedirector,
+    FeatureRow::XdriveCourier,   FeatureRow::IdriveCourier,    FeatureRow::HereOpener,        FeatureRow::FormSentinel,
+    FeatureRow::TargetRevealer,  FeatureRow::RemoteMarkupPeek, FeatureRow::CrumbViewer,       FeatureRow::PaneUnwrapper,
+};
+static_assert(sizeof kDetectionOrder / sizeof kDetectionOrder[0] == FeatureCatalog::kRowCount - 1,
+              "every row but the source viewer's");
 
 const LegacyCaption* migration(const FeatureEntry& feature) {
     for (const LegacyCaption& legacy : feature.legacyCaptions)
@@ -30,7 +37,7 @@ bool hasRemoveInsteadCaptions(const FeatureEntry& feature) {
 void SetupWizard::detectInstalledFeatures() {
     // Serves the contexts checks of both dictionary rows.
     RegKey dictionaryKey;
-    for (int number : kDetectionOrder) {
+    for (FeatureRow number : kDetectionOrder) {
         const FeatureEntry& feature = FeatureCatalog::row(number);
         int& installed = startState(feature);
         const MenuEntry& probe = feature.entries[0];
@@ -42,7 +49,7 @@ void SetupWizard::detectInstalledFeatures() {
             dictionaryKey.openKey(false);
             const DWORD type = REG_BINARY;
             const DWORD size = 1;
-            *outdatedFlag(feature) =
+            outdatedFlag(feature) =
                 !dictionaryKey.valueEquals(kContextsValueName, &type, &feature.upgrade->expectedContexts, &size);
         } else if (hasRemoveInsteadCaptions(feature)) {
             // Every caption is probed, the older ones first; none is rewritten.
@@ -63,7 +70,7 @@ void SetupWizard::detectInstalledFeatures() {
             }
             // A failure has been reported; the older entry then stays, and the
             // next start tries again.
-            const MenuEntry& current = feature.entries[legacy->entryIndex - 1];
+            const MenuEntry& current = *legacy->entry;
             if (registerMenuEntry(current.caption, current.script, current.contexts))
                 unregisterMenuEntry(legacy->oldCaption);
         } else {
