@@ -10,17 +10,12 @@
 #include "resources/ProductNames.h"
 #include "resources/resource.h"
 
-SetupWizard::SetupWizard(HINSTANCE instance)
-    : dialogWindow(nullptr), instance(instance), page(0), pictureGathererInstalled(0), portalLexiconInstalled(0),
-      portalLexiconPlusInstalled(0), freewareFinderInstalled(0), hostRedirectorInstalled(0), xdriveCourierInstalled(0),
-      idriveCourierInstalled(0), hereOpenerInstalled(0), formSentinelInstalled(0), targetRevealerInstalled(0),
-      markupReaderSwapInstalled(0), paneUnwrapperInstalled(0), omniQueryInstalled(0), uriGrabberInstalled(0),
-      remoteMarkupPeekInstalled(0), crumbViewerInstalled(0), polyglotRelayInstalled(0), xdriveOldCaptions(false),
-      hasUpgradePage(false), portalLexiconOutdated(false), portalLexiconPlusOutdated(false), pictureGathererRow(0),
-      portalLexiconRow(0), portalLexiconPlusRow(0), freewareFinderRow(0), hostRedirectorRow(0), omniQueryRow(0),
-      uriGrabberRow(0), polyglotRelayRow(0) {}
+SetupWizard::SetupWizard(HINSTANCE instance) : instance(instance) {}
 
-// The windows went with the dialog; only the objects are left to delete.
+// The windows went with the dialog; only the objects are left to delete. The
+// order is the one the wizard has always freed them in; it fixes no more than
+// the sequence of the fonts' DeleteObject calls and of the frees, since none
+// of these objects uses another once the windows are gone.
 SetupWizard::~SetupWizard() {
     backButton.reset();
     nextButton.reset();

@@ -48,34 +48,34 @@ public:
     // What is installed, with the move of entries written under older captions.
     void detectInstalledFeatures();
 
-    HWND dialogWindow;
+    HWND dialogWindow = nullptr;
     HINSTANCE instance;
-    int page;
+    int page = 0;
 
     // Start states, 0 or 1: whether each feature was installed when the wizard
     // started. The commit writes only where the user's choice differs.
-    int pictureGathererInstalled;
-    int portalLexiconInstalled;
-    int portalLexiconPlusInstalled;
-    int freewareFinderInstalled;
-    int hostRedirectorInstalled;
-    int xdriveCourierInstalled;
-    int idriveCourierInstalled;
-    int hereOpenerInstalled;
-    int formSentinelInstalled;
-    int targetRevealerInstalled;
-    int markupReaderSwapInstalled;
-    int paneUnwrapperInstalled;
-    int omniQueryInstalled;
-    int uriGrabberInstalled;
-    int remoteMarkupPeekInstalled;
-    int crumbViewerInstalled;
-    int polyglotRelayInstalled;
+    int pictureGathererInstalled = 0;
+    int portalLexiconInstalled = 0;
+    int portalLexiconPlusInstalled = 0;
+    int freewareFinderInstalled = 0;
+    int hostRedirectorInstalled = 0;
+    int xdriveCourierInstalled = 0;
+    int idriveCourierInstalled = 0;
+    int hereOpenerInstalled = 0;
+    int formSentinelInstalled = 0;
+    int targetRevealerInstalled = 0;
+    int markupReaderSwapInstalled = 0;
+    int paneUnwrapperInstalled = 0;
+    int omniQueryInstalled = 0;
+    int uriGrabberInstalled = 0;
+    int remoteMarkupPeekInstalled = 0;
+    int crumbViewerInstalled = 0;
+    int polyglotRelayInstalled = 0;
 
-    bool xdriveOldCaptions;
-    bool hasUpgradePage;
-    bool portalLexiconOutdated;
-    bool portalLexiconPlusOutdated;
+    bool xdriveOldCaptions = false;
+    bool hasUpgradePage = false;
+    bool portalLexiconOutdated = false;
+    bool portalLexiconPlusOutdated = false;
 
     std::unique_ptr<PushButton> backButton;
     std::unique_ptr<PushButton> nextButton;
@@ -115,14 +115,14 @@ public:
     std::unique_ptr<GroupBox> categoryFrame;
     std::unique_ptr<FeatureListPanel> featurePanel;
 
-    short pictureGathererRow;
-    short portalLexiconRow;
-    short portalLexiconPlusRow;
-    short freewareFinderRow;
-    short hostRedirectorRow;
-    short omniQueryRow;
-    short uriGrabberRow;
-    short polyglotRelayRow;
+    short pictureGathererRow = 0;
+    short portalLexiconRow = 0;
+    short portalLexiconPlusRow = 0;
+    short freewareFinderRow = 0;
+    short hostRedirectorRow = 0;
+    short omniQueryRow = 0;
+    short uriGrabberRow = 0;
+    short polyglotRelayRow = 0;
 
     // The source viewer's program path read at start; empty when there is none.
     std::unique_ptr<char[]> editorPath;
