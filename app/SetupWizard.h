@@ -11,8 +11,10 @@ class EditBox;
 class FeatureListPanel;
 class GroupBox;
 class PushButton;
+class RegKey;
 class StaticText;
 struct FeatureEntry;
+struct LegacyCaption;
 struct MenuEntry;
 enum class FeatureCategory;
 
@@ -185,6 +187,11 @@ private:
     bool removeFeature(const FeatureEntry& feature);
     const char* removalCaption(const FeatureEntry& feature, const MenuEntry& entry);
     void freezeChoices();
+
+    // The detection of each kind of row.
+    int detectDictionary(const FeatureEntry& feature, RegKey& key);
+    int detectXdriveCourier(const FeatureEntry& feature);
+    int detectMoving(const FeatureEntry& feature, const LegacyCaption& legacy);
 
     int messageBox(const char* text, UINT icon);
 };

@@ -8,6 +8,7 @@
 #include "app/WizardTexts.h"
 #include "controls/PushButton.h"
 #include "registry/JoinedText.h"
+#include "registry/MenuEntries.h"
 #include "registry/RegKey.h"
 #include "registry/RegistryLocations.h"
 
@@ -16,12 +17,12 @@ namespace {
 // Room for the editor path when its value is not longer.
 constexpr DWORD kEditorPathSize = 257;
 
+}  // namespace
+
 void setMenuEntryPath(RegKey& key, const char* caption) {
     // The key copies the path; the joined text goes at the end of the scope.
     key.setPath(joinText(kMenuExtPath, caption).get());
 }
-
-}  // namespace
 
 bool SetupWizard::registerMenuEntry(const char* caption, const char* script, DWORD contexts) {
     RegKey key;
