@@ -16,7 +16,7 @@ class StaticText;
 struct FeatureEntry;
 struct LegacyCaption;
 struct MenuEntry;
-enum class FeatureCategory;
+enum class FeatureCategory : unsigned char;
 
 // The wizard: one modal dialog whose pages are made by showing and hiding
 // controls that are all created once, when the dialog starts.

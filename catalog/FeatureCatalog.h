@@ -3,11 +3,11 @@
 // The fixed table of the 17 features: what the user sees of each and how it is
 // registered. Nothing in it changes while the program runs.
 
-enum class FeatureCategory { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
+enum class FeatureCategory : unsigned char { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
 
 // The rows by name, valued by their numbers, 1 to 17, in catalog order. Every
 // table elsewhere that is kept per row names its rows so.
-enum class FeatureRow {
+enum class FeatureRow : unsigned char {
     PictureGatherer = 1,
     PortalLexicon,
     PortalLexiconPlus,
@@ -30,7 +30,7 @@ enum class FeatureRow {
 // The rows that carry an upgrade offer, in catalog order.
 inline constexpr FeatureRow kUpgradeRows[] = {FeatureRow::PortalLexicon, FeatureRow::PortalLexiconPlus};
 
-enum class FeatureKind { MenuExtension, SourceViewerSetting };
+enum class FeatureKind : unsigned char { MenuExtension, SourceViewerSetting };
 
 enum class LegacyMode {
     Migrate,        // moved to the current caption when the wizard starts
@@ -73,17 +73,23 @@ struct TableRange {
     const T& operator[](int index) const { return first[index]; }
 };
 
+// The ids of a row's check box and of its description.
+struct ControlIds {
+    unsigned short checkBox;
+    unsigned short description;
+};
+
 struct FeatureEntry {
     FeatureRow number;
-    const char* caption;
-    const char* description;
     FeatureCategory category;
     FeatureKind kind;
+    bool discontinued;
     unsigned short checkBoxId;
     unsigned short descriptionId;
+    const char* caption;
+    const char* description;
     TableRange<MenuEntry> entries;  // the first is the probe entry
-    bool discontinued;
-    const char* refusalMessage;  // null unless discontinued
+    const char* refusalMessage;     // null unless discontinued
     TableRange<LegacyCaption> legacyCaptions;
     const UpgradeOffer* upgrade;  // null for most rows
 };
