@@ -67,14 +67,6 @@ constexpr int kFirstOfferY = 64;
 // Tighter than the rows elsewhere: the two offers were always laid out so.
 constexpr int kOfferStep = 30;
 
-template <typename T, typename... Extra>
-std::unique_ptr<T> makeControl(HWND dialog, HINSTANCE instance, const Place& place, const char* text, int id,
-                               Extra... extra) {
-    std::unique_ptr<T> control(new T(dialog, instance, extra...));
-    placeAndCreate(*control, place, text, id);
-    return control;
-}
-
 }  // namespace
 
 void SetupWizard::createPageControls() {
@@ -83,29 +75,27 @@ void SetupWizard::createPageControls() {
     placeAndCreate(*separatorLine, kSeparatorLinePlace, "", kSeparatorLineId);
     separatorLine->show(true);
 
-    backButton = makeControl<PushButton>(dialogWindow, instance, kBackButtonPlace, kBackLabel, kBackButtonId);
+    makeControl(backButton, dialogWindow, instance, kBackButtonPlace, kBackLabel, kBackButtonId);
     backButton->enable(false);
     backButton->show(true);
-    nextButton = makeControl<PushButton>(dialogWindow, instance, kNextButtonPlace, kNextLabel, kNextButtonId);
+    makeControl(nextButton, dialogWindow, instance, kNextButtonPlace, kNextLabel, kNextButtonId);
     nextButton->enable(true);
     nextButton->show(true);
-    cancelButton = makeControl<PushButton>(dialogWindow, instance, kCancelButtonPlace, kCancelLabel, kCancelButtonId);
+    makeControl(cancelButton, dialogWindow, instance, kCancelButtonPlace, kCancelLabel, kCancelButtonId);
     cancelButton->enable(true);
     cancelButton->show(true);
 
-    welcomeText1 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText1Place, kWelcomeText1, kWelcomeText1Id);
-    welcomeText2 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText2Place, kWelcomeText2, kWelcomeText2Id);
-    welcomeText3 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText3Place, kWelcomeText3, kWelcomeText3Id);
+    makeControl(welcomeText1, dialogWindow, instance, kWelcomeText1Place, kWelcomeText1, kWelcomeText1Id);
+    makeControl(welcomeText2, dialogWindow, instance, kWelcomeText2Place, kWelcomeText2, kWelcomeText2Id);
+    makeControl(welcomeText3, dialogWindow, instance, kWelcomeText3Place, kWelcomeText3, kWelcomeText3Id);
     welcomeText1->show(true);
     welcomeText2->show(true);
     welcomeText3->show(true);
 
-    featuresText1 = makeControl<StaticText>(dialogWindow, instance, kFeaturesText1Place, kFeaturesText1,
-                                            kFeaturesText1Id);
-    featuresText2 = makeControl<StaticText>(dialogWindow, instance, kFeaturesText2Place, kFeaturesText2,
-                                            kFeaturesText2Id);
-    categoryFrame = makeControl<GroupBox>(dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
-    categoryCombo = makeControl<ComboBox>(dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
+    makeControl(featuresText1, dialogWindow, instance, kFeaturesText1Place, kFeaturesText1, kFeaturesText1Id);
+    makeControl(featuresText2, dialogWindow, instance, kFeaturesText2Place, kFeaturesText2, kFeaturesText2Id);
+    makeControl(categoryFrame, dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
+    makeControl(categoryCombo, dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
     fillCategoryList();
 }
 
@@ -129,36 +119,31 @@ void SetupWizard::createCategoryControls() {
         createFeatureControls(feature, kFirstRowTop + place.slot * kRowStep + shift, place.group,
                               sourceViewer ? kSourceViewerTextHeight : kDescriptionHeight);
         if (!sourceViewer) continue;
-        editorPathEdit = makeControl<EditBox>(dialogWindow, instance, kEditorPathEditPlace, "", kEditorPathEditId);
+        makeControl(editorPathEdit, dialogWindow, instance, kEditorPathEditPlace, "", kEditorPathEditId);
         editorPathEdit->setText(editorPath.get());
         editorPathEdit->enable(false);
-        editorBrowseButton =
-            makeControl<PushButton>(dialogWindow, instance, kEditorBrowseButtonPlace, kBrowseLabel, kEditorBrowseButtonId);
+        makeControl(editorBrowseButton, dialogWindow, instance, kEditorBrowseButtonPlace, kBrowseLabel,
+                    kEditorBrowseButtonId);
         editorBrowseButton->enable(false);
         shift = kSourceViewerShift;
     }
 }
 
 void SetupWizard::createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight) {
-    std::unique_ptr<CheckBox>& check = checkSlot(feature);
-    std::unique_ptr<StaticText>& text = textSlot(feature);
-    check = makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), feature.caption, feature.checkBoxId, group);
-    text = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y, textHeight), feature.description,
-                                   feature.descriptionId);
-    if (startState(feature) == 1) check->setChecked(true);
+    makeRowControls(checkSlot(feature), textSlot(feature), dialogWindow, instance, y, group,
+                    {feature.caption, feature.checkBoxId, feature.description, feature.descriptionId}, textHeight);
+    if (startState(feature) == 1) checkSlot(feature)->setChecked(true);
 }
 
 void SetupWizard::createUpgradeControls() {
     hasUpgradePage = true;
-    upgradeText = makeControl<StaticText>(dialogWindow, instance, kUpgradeTextPlace, kUpgradeHeading, kUpgradeTextId);
+    makeControl(upgradeText, dialogWindow, instance, kUpgradeTextPlace, kUpgradeHeading, kUpgradeTextId);
     int y = kFirstOfferY;
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.upgrade == nullptr || !outdatedFlag(feature)) continue;
         const UpgradeOffer& offer = *feature.upgrade;
-        upgradeCheckSlot(feature) =
-            makeControl<CheckBox>(dialogWindow, instance, checkBoxPlace(y), offer.caption, offer.checkBoxId, false);
-        upgradeTextSlot(feature) = makeControl<StaticText>(dialogWindow, instance, descriptionPlace(y),
-                                                            offer.description, offer.descriptionId);
+        makeRowControls(upgradeCheckSlot(feature), upgradeTextSlot(feature), dialogWindow, instance, y, false,
+                        {offer.caption, offer.checkBoxId, offer.description, offer.descriptionId});
         y += kOfferStep;
     }
 }

@@ -41,11 +41,9 @@ short FeatureListPanel::addRow(const char* caption, int checkBoxId, const char* 
                                bool group) {
     if (count == capacity) return static_cast<short>(count - 1);
 
-    // Made hidden where the top row stands; scrollTo puts each in its place.
-    checkBoxes[count].reset(new CheckBox(parent, instance, group));
-    placeAndCreate(*checkBoxes[count], kTopBoxPlace, caption, checkBoxId);
-    descriptions[count].reset(new StaticText(parent, instance));
-    placeAndCreate(*descriptions[count], kTopDescriptionPlace, description, descriptionId);
+    // Made where the top row stands; scrollTo puts each in its place.
+    makeRowControls(checkBoxes[count], descriptions[count], parent, instance, kFirstRowTop, group,
+                    {caption, checkBoxId, description, descriptionId});
 
     ++count;
     // The last page follows the rows added rather than the capacity, so a

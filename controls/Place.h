@@ -1,5 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
+#include <memory>
+
 #include "controls/Control.h"
 
 // A control's rectangle in the dialog's client area.
@@ -13,3 +17,13 @@ struct Place {
 // The rectangle is recorded before the window exists, so the window is made
 // right there and never moves while it is hidden.
 void placeAndCreate(Control& control, const Place& place, const char* text, int id);
+
+// A control of kind T made into its owner's slot, placed and created; extra
+// is what the kind's constructor takes besides the two handles.
+template <typename T, typename... Extra>
+T& makeControl(std::unique_ptr<T>& slot, HWND parent, HINSTANCE instance, const Place& place, const char* text, int id,
+               Extra... extra) {
+    slot.reset(new T(parent, instance, extra...));
+    placeAndCreate(*slot, place, text, id);
+    return *slot;
+}
