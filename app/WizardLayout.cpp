@@ -15,15 +15,51 @@
 
 namespace {
 
+using W = SetupWizard;
+
 constexpr Place kSeparatorLinePlace = {8, 288, 452, 2};
-constexpr Place kBackButtonPlace = {166, 300, 88, 22};
-constexpr Place kNextButtonPlace = {254, 300, 88, 22};
-constexpr Place kCancelButtonPlace = {350, 300, 88, 22};
-constexpr Place kWelcomeText1Place = {16, 16, 436, 14};
-constexpr Place kWelcomeText2Place = {16, 30, 436, 35};
-constexpr Place kWelcomeText3Place = {16, 68, 436, 14};
-constexpr Place kFeaturesText1Place = {16, 16, 436, 14};
-constexpr Place kFeaturesText2Place = {16, 30, 436, 28};
+
+// The three buttons, in the order they are made, and whether each starts
+// enabled; all three are shown at once.
+struct ButtonPlace {
+    std::unique_ptr<PushButton> W::*button;
+    Place place;
+    const char* label;
+    int id;
+    bool enabled;
+};
+
+constexpr ButtonPlace kButtons[] = {
+    {&W::backButton, {166, 300, 88, 22}, kBackLabel, kBackButtonId, false},
+    {&W::nextButton, {254, 300, 88, 22}, kNextLabel, kNextButtonId, true},
+    {&W::cancelButton, {350, 300, 88, 22}, kCancelLabel, kCancelButtonId, true},
+};
+
+// The texts of the welcome page, shown at once, and of the features page.
+struct TextPlace {
+    std::unique_ptr<StaticText> W::*field;
+    Place place;
+    const char* text;
+    int id;
+};
+
+constexpr TextPlace kWelcomeTexts[] = {
+    {&W::welcomeText1, {16, 16, 436, 14}, kWelcomeText1, kWelcomeText1Id},
+    {&W::welcomeText2, {16, 30, 436, 35}, kWelcomeText2, kWelcomeText2Id},
+    {&W::welcomeText3, {16, 68, 436, 14}, kWelcomeText3, kWelcomeText3Id},
+};
+
+constexpr TextPlace kFeaturesTexts[] = {
+    {&W::featuresText1, {16, 16, 436, 14}, kFeaturesText1, kFeaturesText1Id},
+    {&W::featuresText2, {16, 30, 436, 28}, kFeaturesText2, kFeaturesText2Id},
+};
+
+template <int N>
+void makeTexts(W& wizard, const TextPlace (&texts)[N]) {
+    for (const TextPlace& text : texts)
+        makeControl(wizard.*text.field, wizard.dialogWindow, wizard.instance, text.place, text.text, text.id);
+}
+
 constexpr Place kCategoryFramePlace = {8, 62, 452, 210};
 constexpr Place kCategoryComboPlace = {24, 58, 280, 100};  // the height includes the dropped-down list
 
@@ -75,25 +111,15 @@ void SetupWizard::createPageControls() {
     placeAndCreate(*separatorLine, kSeparatorLinePlace, "", kSeparatorLineId);
     separatorLine->show(true);
 
-    makeControl(backButton, dialogWindow, instance, kBackButtonPlace, kBackLabel, kBackButtonId);
-    backButton->enable(false);
-    backButton->show(true);
-    makeControl(nextButton, dialogWindow, instance, kNextButtonPlace, kNextLabel, kNextButtonId);
-    nextButton->enable(true);
-    nextButton->show(true);
-    makeControl(cancelButton, dialogWindow, instance, kCancelButtonPlace, kCancelLabel, kCancelButtonId);
-    cancelButton->enable(true);
-    cancelButton->show(true);
+    for (const ButtonPlace& place : kButtons) {
+        PushButton& button = makeControl(this->*place.button, dialogWindow, instance, place.place, place.label, place.id);
+        button.enable(place.enabled);
+        button.show(true);
+    }
 
-    makeControl(welcomeText1, dialogWindow, instance, kWelcomeText1Place, kWelcomeText1, kWelcomeText1Id);
-    makeControl(welcomeText2, dialogWindow, instance, kWelcomeText2Place, kWelcomeText2, kWelcomeText2Id);
-    makeControl(welcomeText3, dialogWindow, instance, kWelcomeText3Place, kWelcomeText3, kWelcomeText3Id);
-    welcomeText1->show(true);
-    welcomeText2->show(true);
-    welcomeText3->show(true);
-
-    makeControl(featuresText1, dialogWindow, instance, kFeaturesText1Place, kFeaturesText1, kFeaturesText1Id);
-    makeControl(featuresText2, dialogWindow, instance, kFeaturesText2Place, kFeaturesText2, kFeaturesText2Id);
+    makeTexts(*this, kWelcomeTexts);
+    for (const TextPlace& text : kWelcomeTexts) (this->*text.field)->show(true);
+    makeTexts(*this, kFeaturesTexts);
     makeControl(categoryFrame, dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
     makeControl(categoryCombo, dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
     fillCategoryList();
