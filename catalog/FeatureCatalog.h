@@ -69,7 +69,6 @@ struct TableRange {
     int count;
     const T* begin() const { return first; }
     const T* end() const { return first + count; }
-    int size() const { return count; }
     const T& operator[](int index) const { return first[index]; }
 };
 
