@@ -20,8 +20,8 @@ struct FeatureMembers {
     FeatureRow row;
     int W::*installed;
     short W::*panelRow;
-    std::unique_ptr<CheckBox> W::*check;
-    std::unique_ptr<StaticText> W::*text;
+    CheckBox* W::*check;
+    StaticText* W::*text;
 };
 
 constexpr FeatureMembers kFeatureMembers[] = {
@@ -60,8 +60,8 @@ static_assert(oneEntryPerRowInOrder(), "the members of every row, at the row's n
 struct UpgradeMembers {
     FeatureRow row;
     bool W::*outdated;
-    std::unique_ptr<CheckBox> W::*check;
-    std::unique_ptr<StaticText> W::*text;
+    CheckBox* W::*check;
+    StaticText* W::*text;
 };
 
 constexpr UpgradeMembers kUpgradeMembers[] = {
@@ -97,28 +97,20 @@ int& SetupWizard::startState(const FeatureEntry& feature) { return this->*member
 
 short& SetupWizard::panelRow(const FeatureEntry& feature) { return this->*membersOf(feature).panelRow; }
 
-std::unique_ptr<CheckBox>& SetupWizard::checkSlot(const FeatureEntry& feature) {
-    return this->*membersOf(feature).check;
-}
+CheckBox*& SetupWizard::checkSlot(const FeatureEntry& feature) { return this->*membersOf(feature).check; }
 
-std::unique_ptr<StaticText>& SetupWizard::textSlot(const FeatureEntry& feature) {
-    return this->*membersOf(feature).text;
-}
+StaticText*& SetupWizard::textSlot(const FeatureEntry& feature) { return this->*membersOf(feature).text; }
 
 CheckBox* SetupWizard::featureCheck(const FeatureEntry& feature) {
     const FeatureMembers& members = membersOf(feature);
-    return members.check != nullptr ? (this->*members.check).get() : nullptr;
+    return members.check != nullptr ? this->*members.check : nullptr;
 }
 
 bool& SetupWizard::outdatedFlag(const FeatureEntry& feature) { return this->*upgradeMembersOf(feature).outdated; }
 
-std::unique_ptr<CheckBox>& SetupWizard::upgradeCheckSlot(const FeatureEntry& feature) {
-    return this->*upgradeMembersOf(feature).check;
-}
+CheckBox*& SetupWizard::upgradeCheckSlot(const FeatureEntry& feature) { return this->*upgradeMembersOf(feature).check; }
 
-std::unique_ptr<StaticText>& SetupWizard::upgradeTextSlot(const FeatureEntry& feature) {
-    return this->*upgradeMembersOf(feature).text;
-}
+StaticText*& SetupWizard::upgradeTextSlot(const FeatureEntry& feature) { return this->*upgradeMembersOf(feature).text; }
 
 // The category controls of one feature, in the order they are shown, hidden
 // and disabled. The source viewer's row has its path field and browse button
@@ -126,7 +118,7 @@ std::unique_ptr<StaticText>& SetupWizard::upgradeTextSlot(const FeatureEntry& fe
 int SetupWizard::featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]) {
     CheckBox* check = featureCheck(feature);
     if (check == nullptr) return 0;
-    StaticText* text = textSlot(feature).get();
+    StaticText* text = textSlot(feature);
     if (feature.kind != FeatureKind::SourceViewerSetting) {
         controls[0] = check;
         controls[1] = text;
@@ -134,8 +126,8 @@ int SetupWizard::featureControls(const FeatureEntry& feature, Control* controls[
     }
     controls[0] = text;
     controls[1] = check;
-    controls[2] = editorBrowseButton.get();
-    controls[3] = editorPathEdit.get();
+    controls[2] = editorBrowseButton;
+    controls[3] = editorPathEdit;
     return 4;
 }
 

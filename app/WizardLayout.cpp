@@ -22,7 +22,7 @@ constexpr Place kSeparatorLinePlace = {8, 288, 452, 2};
 // The three buttons, in the order they are made, and whether each starts
 // enabled; all three are shown at once.
 struct ButtonPlace {
-    std::unique_ptr<PushButton> W::*button;
+    PushButton* W::*button;
     Place place;
     const char* label;
     int id;
@@ -37,7 +37,7 @@ constexpr ButtonPlace kButtons[] = {
 
 // The texts of the welcome page, shown at once, and of the features page.
 struct TextPlace {
-    std::unique_ptr<StaticText> W::*field;
+    StaticText* W::*field;
     Place place;
     const char* text;
     int id;
@@ -106,7 +106,7 @@ constexpr int kOfferStep = 30;
 }  // namespace
 
 void SetupWizard::createPageControls() {
-    separatorLine.reset(new StaticText(dialogWindow, instance));
+    separatorLine = new StaticText(dialogWindow, instance);
     separatorLine->setExStyle(WS_EX_STATICEDGE);
     placeAndCreate(*separatorLine, kSeparatorLinePlace, "", kSeparatorLineId);
     separatorLine->show(true);
@@ -126,7 +126,7 @@ void SetupWizard::createPageControls() {
 }
 
 void SetupWizard::createFeaturePanel() {
-    featurePanel.reset(new FeatureListPanel(dialogWindow, instance, kPanelCapacity, kPanelScrollBarId));
+    featurePanel = new FeatureListPanel(dialogWindow, instance, kPanelCapacity, kPanelScrollBarId);
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.category != FeatureCategory::Information) continue;
         const short row =

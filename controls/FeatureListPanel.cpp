@@ -42,8 +42,11 @@ short FeatureListPanel::addRow(const char* caption, int checkBoxId, const char* 
     if (count == capacity) return static_cast<short>(count - 1);
 
     // Made where the top row stands; scrollTo puts each in its place.
-    makeRowControls(checkBoxes[count], descriptions[count], parent, instance, kFirstRowTop, group,
-                    {caption, checkBoxId, description, descriptionId});
+    CheckBox* box = nullptr;
+    StaticText* text = nullptr;
+    makeRowControls(box, text, parent, instance, kFirstRowTop, group, {caption, checkBoxId, description, descriptionId});
+    checkBoxes[count].reset(box);
+    descriptions[count].reset(text);
 
     ++count;
     // The last page follows the rows added rather than the capacity, so a

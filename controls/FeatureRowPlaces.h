@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "controls/CheckBox.h"
 #include "controls/Place.h"
 #include "controls/StaticText.h"
@@ -29,7 +27,7 @@ struct RowTexts {
     int descriptionId;
 };
 
-// Makes a row's two controls into their slots, the box first, both hidden.
-void makeRowControls(std::unique_ptr<CheckBox>& box, std::unique_ptr<StaticText>& description, HWND parent,
-                     HINSTANCE instance, int top, bool group, const RowTexts& texts,
-                     int descriptionHeight = kDescriptionHeight);
+// Makes a row's two controls into their owner's empty slots, the box first,
+// both hidden.
+void makeRowControls(CheckBox*& box, StaticText*& description, HWND parent, HINSTANCE instance, int top, bool group,
+                     const RowTexts& texts, int descriptionHeight = kDescriptionHeight);

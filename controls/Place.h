@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "controls/Control.h"
 
 // A control's rectangle in the dialog's client area.
@@ -18,12 +16,12 @@ struct Place {
 // right there and never moves while it is hidden.
 void placeAndCreate(Control& control, const Place& place, const char* text, int id);
 
-// A control of kind T made into its owner's slot, placed and created; extra
-// is what the kind's constructor takes besides the two handles.
+// A control of kind T made into its owner's empty slot, placed and created;
+// extra is what the kind's constructor takes besides the two handles.
 template <typename T, typename... Extra>
-T& makeControl(std::unique_ptr<T>& slot, HWND parent, HINSTANCE instance, const Place& place, const char* text, int id,
+T& makeControl(T*& slot, HWND parent, HINSTANCE instance, const Place& place, const char* text, int id,
                Extra... extra) {
-    slot.reset(new T(parent, instance, extra...));
+    slot = new T(parent, instance, extra...);
     placeAndCreate(*slot, place, text, id);
     return *slot;
 }
