@@ -15,7 +15,7 @@ short atLeastZero(short value) { return value > 0 ? value : 0; }
 
 // Rows outside the view are only hidden; they keep their last place.
 template <class Row>
-void arrange(const std::unique_ptr<Row>* rows, short count, short first, const Place& topPlace) {
+void arrange(Row* const* rows, short count, short first, const Place& topPlace) {
     for (short row = 0; row < count; ++row) {
         const int slot = row - first;
         if (slot >= 0 && slot < kPageRows) {
@@ -31,10 +31,18 @@ void arrange(const std::unique_ptr<Row>* rows, short count, short first, const P
 
 FeatureListPanel::FeatureListPanel(HWND parent, HINSTANCE instance, short capacity, int scrollBarId)
     : parent(parent), instance(instance), scrollBar(new ScrollBar(parent, instance)),
-      checkBoxes(new std::unique_ptr<CheckBox>[atLeastZero(capacity)]),
-      descriptions(new std::unique_ptr<StaticText>[atLeastZero(capacity)]), count(0),
-      capacity(atLeastZero(capacity)), first(0), lastFirst(0) {
+      checkBoxes(new CheckBox*[atLeastZero(capacity)]), descriptions(new StaticText*[atLeastZero(capacity)]),
+      count(0), capacity(atLeastZero(capacity)), first(0), lastFirst(0) {
     placeAndCreate(*scrollBar, kScrollBarPlace, "", scrollBarId);
+}
+
+// The windows went with the dialog; the objects go here.
+FeatureListPanel::~FeatureListPanel() {
+    delete scrollBar;
+    for (short row = 0; row < count; ++row) delete checkBoxes[row];
+    delete[] checkBoxes;
+    for (short row = 0; row < count; ++row) delete descriptions[row];
+    delete[] descriptions;
 }
 
 short FeatureListPanel::addRow(const char* caption, int checkBoxId, const char* description, int descriptionId,
@@ -42,11 +50,8 @@ short FeatureListPanel::addRow(const char* caption, int checkBoxId, const char* 
     if (count == capacity) return static_cast<short>(count - 1);
 
     // Made where the top row stands; scrollTo puts each in its place.
-    CheckBox* box = nullptr;
-    StaticText* text = nullptr;
-    makeRowControls(box, text, parent, instance, kFirstRowTop, group, {caption, checkBoxId, description, descriptionId});
-    checkBoxes[count].reset(box);
-    descriptions[count].reset(text);
+    makeRowControls(checkBoxes[count], descriptions[count], parent, instance, kFirstRowTop, group,
+                    {caption, checkBoxId, description, descriptionId});
 
     ++count;
     // The last page follows the rows added rather than the capacity, so a
@@ -88,8 +93,8 @@ void FeatureListPanel::pageDown() {
 
 void FeatureListPanel::scrollTo(short firstRow) {
     const short top = firstRow > lastFirst ? lastFirst : atLeastZero(firstRow);
-    arrange(checkBoxes.get(), count, top, kTopBoxPlace);
-    arrange(descriptions.get(), count, top, kTopDescriptionPlace);
+    arrange(checkBoxes, count, top, kTopBoxPlace);
+    arrange(descriptions, count, top, kTopDescriptionPlace);
     scrollBar->setPosition(top);
     if (count > kPageRows) scrollBar->show(true);
     first = top;
