@@ -17,8 +17,18 @@ constexpr FeatureRow kDetectionOrder[] = {
     FeatureRow::XdriveCourier,   FeatureRow::IdriveCourier,    FeatureRow::HereOpener,        FeatureRow::FormSentinel,
     FeatureRow::TargetRevealer,  FeatureRow::RemoteMarkupPeek, FeatureRow::CrumbViewer,       FeatureRow::PaneUnwrapper,
 };
-static_assert(sizeof kDetectionOrder / sizeof kDetectionOrder[0] == FeatureCatalog::kRowCount - 1,
-              "every row but the source viewer's");
+constexpr bool everyMenuRowOnce() {
+    constexpr int count = sizeof kDetectionOrder / sizeof kDetectionOrder[0];
+    if (count != FeatureCatalog::kRowCount - 1) return false;
+    for (int number = 1; number <= FeatureCatalog::kRowCount; ++number) {
+        int found = 0;
+        for (FeatureRow row : kDetectionOrder)
+            if (static_cast<int>(row) == number) ++found;
+        if (found != (static_cast<FeatureRow>(number) == FeatureRow::MarkupReaderSwap ? 0 : 1)) return false;
+    }
+    return true;
+}
+static_assert(everyMenuRowOnce(), "every row once but the source viewer's, which is read separately");
 
 const LegacyCaption* migration(const FeatureEntry& feature) {
     for (const LegacyCaption& legacy : feature.legacyCaptions)
