@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+// Every copy of the wizard looks for this one mutex.
+inline constexpr char kMutexName[] = "IE_Kelvara";
+
 // Keeps a second copy of the wizard from running. Construction does the whole
 // check; the owner releases the mutex itself once the wizard has ended.
 class InstanceGuard {

@@ -10,56 +10,51 @@
 #include "resources/ProductNames.h"
 #include "resources/resource.h"
 
-SetupWizard::SetupWizard(HINSTANCE instance)
-    : dialogWindow(nullptr), instance(instance), page(0), pictureGathererInstalled(0), portalLexiconInstalled(0),
-      portalLexiconPlusInstalled(0), freewareFinderInstalled(0), hostRedirectorInstalled(0), xdriveCourierInstalled(0),
-      idriveCourierInstalled(0), hereOpenerInstalled(0), formSentinelInstalled(0), targetRevealerInstalled(0),
-      markupReaderSwapInstalled(0), paneUnwrapperInstalled(0), omniQueryInstalled(0), uriGrabberInstalled(0),
-      remoteMarkupPeekInstalled(0), crumbViewerInstalled(0), polyglotRelayInstalled(0), xdriveOldCaptions(false),
-      hasUpgradePage(false), portalLexiconOutdated(false), portalLexiconPlusOutdated(false), pictureGathererRow(0),
-      portalLexiconRow(0), portalLexiconPlusRow(0), freewareFinderRow(0), hostRedirectorRow(0), omniQueryRow(0),
-      uriGrabberRow(0), polyglotRelayRow(0) {}
+SetupWizard::SetupWizard(HINSTANCE instance) : instance(instance) {}
 
-// The windows went with the dialog; only the objects are left to delete.
+// The windows went with the dialog; only the objects are left to delete. The
+// order is the one the wizard has always freed them in; it fixes no more than
+// the sequence of the fonts' DeleteObject calls and of the frees, since none
+// of these objects uses another once the windows are gone.
 SetupWizard::~SetupWizard() {
-    backButton.reset();
-    nextButton.reset();
-    cancelButton.reset();
-    separatorLine.reset();
-    welcomeText1.reset();
-    welcomeText2.reset();
-    welcomeText3.reset();
-    featuresText1.reset();
-    featuresText2.reset();
-    xdriveCourierText.reset();
-    xdriveCourierCheck.reset();
-    idriveCourierText.reset();
-    idriveCourierCheck.reset();
-    hereOpenerText.reset();
-    hereOpenerCheck.reset();
-    formSentinelText.reset();
-    formSentinelCheck.reset();
-    targetRevealerText.reset();
-    targetRevealerCheck.reset();
-    remoteMarkupPeekText.reset();
-    remoteMarkupPeekCheck.reset();
-    crumbViewerText.reset();
-    crumbViewerCheck.reset();
-    markupReaderSwapText.reset();
-    editorBrowseButton.reset();
-    editorPathEdit.reset();
-    markupReaderSwapCheck.reset();
-    categoryCombo.reset();
-    categoryFrame.reset();
-    featurePanel.reset();
+    delete backButton;
+    delete nextButton;
+    delete cancelButton;
+    delete separatorLine;
+    delete welcomeText1;
+    delete welcomeText2;
+    delete welcomeText3;
+    delete featuresText1;
+    delete featuresText2;
+    delete xdriveCourierText;
+    delete xdriveCourierCheck;
+    delete idriveCourierText;
+    delete idriveCourierCheck;
+    delete hereOpenerText;
+    delete hereOpenerCheck;
+    delete formSentinelText;
+    delete formSentinelCheck;
+    delete targetRevealerText;
+    delete targetRevealerCheck;
+    delete remoteMarkupPeekText;
+    delete remoteMarkupPeekCheck;
+    delete crumbViewerText;
+    delete crumbViewerCheck;
+    delete markupReaderSwapText;
+    delete editorBrowseButton;
+    delete editorPathEdit;
+    delete markupReaderSwapCheck;
+    delete categoryCombo;
+    delete categoryFrame;
+    delete featurePanel;
     editorPath.reset();
-    paneUnwrapperText.reset();
-    paneUnwrapperCheck.reset();
-    upgradeText.reset();
-    portalLexiconUpgradeCheck.reset();
-    portalLexiconUpgradeText.reset();
-    portalLexiconPlusUpgradeCheck.reset();
-    portalLexiconPlusUpgradeText.reset();
+    delete paneUnwrapperText;
+    delete paneUnwrapperCheck;
+    delete upgradeText;
+    delete portalLexiconUpgradeCheck;
+    delete portalLexiconUpgradeText;
+    delete portalLexiconPlusUpgradeCheck;
+    delete portalLexiconPlusUpgradeText;
 }
 
 int SetupWizard::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {

@@ -1,12 +1,11 @@
 #include <windows.h>
 
-#include <new>
-
 #include "app/InstanceGuard.h"
+#include "app/NoThrow.h"
 #include "app/Platform.h"
 #include "app/SetupWizard.h"
 #include "app/WizardDialog.h"
-#include "catalog/WizardTexts.h"
+#include "app/WizardTexts.h"
 #include "resources/ProductNames.h"
 #include "resources/resource.h"
 
@@ -21,7 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     } else {
         // The dialog procedure hands every message to the wizard from the
         // first one on, so without a wizard there is no dialog either.
-        activeWizard = new (std::nothrow) SetupWizard(instance);
+        activeWizard = new (kNoThrow) SetupWizard(instance);
         if (activeWizard != nullptr) {
             if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0) == 0) result = 0;
             delete activeWizard;

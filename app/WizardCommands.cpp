@@ -10,15 +10,6 @@
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
-namespace {
-
-// Categories in the order of the full list, free services included.
-constexpr FeatureCategory kListedCategories[] = {FeatureCategory::Information, FeatureCategory::FreeServices,
-                                                 FeatureCategory::ResourceSaving, FeatureCategory::SecurityPrivacy,
-                                                 FeatureCategory::Other};
-
-}  // namespace
-
 int SetupWizard::onCommand(int id, int notification) {
     switch (id) {
     case kNextButtonId:
@@ -27,7 +18,7 @@ int SetupWizard::onCommand(int id, int notification) {
         EndDialog(dialogWindow, 2);
         return 1;
     case kBackButtonId:
-        --page;
+        stepBack();
         return showPage();
     case kCategoryComboId:
         if (notification == CBN_SELCHANGE) showCategory(categoryCombo->selection());
@@ -43,8 +34,7 @@ int SetupWizard::onCommand(int id, int notification) {
 
 int SetupWizard::next() {
     ++page;
-    const unsigned limit = hasUpgradePage ? 4 : 3;
-    if (static_cast<unsigned>(page) < limit) return showPage();
+    if (step() != Step::End) return showPage();
     EndDialog(dialogWindow, 1);
     return 1;
 }
@@ -72,11 +62,9 @@ void SetupWizard::onScroll(int request, short position) {
     }
 }
 
-void SetupWizard::showCategory(int listIndex) {
-    // Without the free-services entry every later entry stands one place up.
-    if (listIndex > 0 && xdriveCourierInstalled == 0 && idriveCourierInstalled == 0) ++listIndex;
-    if (listIndex < 0 || listIndex >= static_cast<int>(sizeof kListedCategories / sizeof *kListedCategories)) return;
-    const FeatureCategory category = kListedCategories[listIndex];
+void SetupWizard::showCategory(int entry) {
+    FeatureCategory category;
+    if (!listedCategory(entry, category)) return;
     for (const FeatureEntry& feature : FeatureCatalog::rows())
         if (feature.category != FeatureCategory::Information) showFeatureControls(feature, feature.category == category);
     if (category == FeatureCategory::Information)
@@ -91,35 +79,4 @@ void SetupWizard::refuseTick(const FeatureEntry& feature) {
     if (check == nullptr || !check->isChecked()) return;
     check->setChecked(false);
     messageBox(feature.refusalMessage, MB_ICONINFORMATION);
-}
-
-// The category controls of one feature, in the order they are shown, hidden
-// and disabled. The source viewer's row has its path field and browse button
-// too, and exists only when it was installed at start.
-int SetupWizard::featureControls(const FeatureEntry& feature, Control* controls[kMostFeatureControls]) {
-    CheckBox* check = featureCheck(feature);
-    if (check == nullptr) return 0;
-    StaticText* text = textSlot(feature)->get();
-    if (feature.kind != FeatureKind::SourceViewerSetting) {
-        controls[0] = check;
-        controls[1] = text;
-        return 2;
-    }
-    controls[0] = text;
-    controls[1] = check;
-    controls[2] = editorBrowseButton.get();
-    controls[3] = editorPathEdit.get();
-    return 4;
-}
-
-void SetupWizard::showFeatureControls(const FeatureEntry& feature, bool visible) {
-    Control* controls[kMostFeatureControls];
-    const int count = featureControls(feature, controls);
-    for (int i = 0; i < count; ++i) controls[i]->show(visible);
-}
-
-void SetupWizard::enableFeatureControls(const FeatureEntry& feature, bool enabled) {
-    Control* controls[kMostFeatureControls];
-    const int count = featureControls(feature, controls);
-    for (int i = 0; i < count; ++i) controls[i]->enable(enabled);
 }

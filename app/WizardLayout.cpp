@@ -2,60 +2,96 @@
 // is created hidden; the tables say what is shown, enabled or ticked at once.
 #include "app/ControlIds.h"
 #include "app/SetupWizard.h"
+#include "app/WizardTexts.h"
 #include "catalog/FeatureCatalog.h"
-#include "catalog/WizardTexts.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/EditBox.h"
 #include "controls/FeatureListPanel.h"
+#include "controls/FeatureRowPlaces.h"
 #include "controls/GroupBox.h"
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
 namespace {
 
-struct Place {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using W = SetupWizard;
 
 constexpr Place kSeparatorLinePlace = {8, 288, 452, 2};
-constexpr Place kBackButtonPlace = {166, 300, 88, 22};
-constexpr Place kNextButtonPlace = {254, 300, 88, 22};
-constexpr Place kCancelButtonPlace = {350, 300, 88, 22};
-constexpr Place kWelcomeText1Place = {16, 16, 436, 14};
-constexpr Place kWelcomeText2Place = {16, 30, 436, 35};
-constexpr Place kWelcomeText3Place = {16, 68, 436, 14};
-constexpr Place kFeaturesText1Place = {16, 16, 436, 14};
-constexpr Place kFeaturesText2Place = {16, 30, 436, 28};
+
+// The three buttons, in the order they are made, and whether each starts
+// enabled; all three are shown at once.
+struct ButtonPlace {
+    PushButton* W::*button;
+    Place place;
+    const char* label;
+    int id;
+    bool enabled;
+};
+
+constexpr ButtonPlace kButtons[] = {
+    {&W::backButton, {166, 300, 88, 22}, kBackLabel, kBackButtonId, false},
+    {&W::nextButton, {254, 300, 88, 22}, kNextLabel, kNextButtonId, true},
+    {&W::cancelButton, {350, 300, 88, 22}, kCancelLabel, kCancelButtonId, true},
+};
+
+// The texts of the welcome page, shown at once, and of the features page.
+struct TextPlace {
+    StaticText* W::*field;
+    Place place;
+    const char* text;
+    int id;
+};
+
+constexpr TextPlace kWelcomeTexts[] = {
+    {&W::welcomeText1, {16, 16, 436, 14}, kWelcomeText1, kWelcomeText1Id},
+    {&W::welcomeText2, {16, 30, 436, 35}, kWelcomeText2, kWelcomeText2Id},
+    {&W::welcomeText3, {16, 68, 436, 14}, kWelcomeText3, kWelcomeText3Id},
+};
+
+constexpr TextPlace kFeaturesTexts[] = {
+    {&W::featuresText1, {16, 16, 436, 14}, kFeaturesText1, kFeaturesText1Id},
+    {&W::featuresText2, {16, 30, 436, 28}, kFeaturesText2, kFeaturesText2Id},
+};
+
+template <int N>
+void makeTexts(W& wizard, const TextPlace (&texts)[N]) {
+    for (const TextPlace& text : texts)
+        makeControl(wizard.*text.field, wizard.dialogWindow, wizard.instance, text.place, text.text, text.id);
+}
+
 constexpr Place kCategoryFramePlace = {8, 62, 452, 210};
 constexpr Place kCategoryComboPlace = {24, 58, 280, 100};  // the height includes the dropped-down list
 
 constexpr short kPanelCapacity = 8;
 
 // The free-standing check boxes of the categories, in the order they are
-// made: each box's top, and whether it starts a tab group. Its text stands 14
-// lower and 8 further right.
+// made: each one's place from the top of its category, in rows as the panel
+// stands them, and whether it starts a tab group.
 struct CategoryPlace {
-    int row;
-    int y;
+    FeatureRow row;
+    int slot;
     bool group;
 };
 
 constexpr CategoryPlace kCategoryPlaces[] = {
-    {9, 84, false}, {10, 128, false},                                    // free services
-    {11, 84, true},                                                      // resource saving
-    {12, 84, true}, {13, 128, true}, {14, 172, true}, {15, 216, true},  // security and privacy
-    {16, 84, true}, {17, 84, true},                                      // other
+    {FeatureRow::XdriveCourier, 0, false},    {FeatureRow::IdriveCourier, 1, false},
+    {FeatureRow::HereOpener, 0, true},
+    {FeatureRow::FormSentinel, 0, true},      {FeatureRow::TargetRevealer, 1, true},
+    {FeatureRow::RemoteMarkupPeek, 2, true},  {FeatureRow::CrumbViewer, 3, true},
+    {FeatureRow::MarkupReaderSwap, 0, true},  {FeatureRow::PaneUnwrapper, 0, true},
 };
 
-constexpr int kCheckX = 24;
-constexpr int kTextX = 32;
-constexpr int kCheckWidth = 400;
-constexpr int kCheckHeight = 14;
-constexpr int kTextHeight = 28;
+// Every row after the panel's, once each, in catalog order.
+constexpr bool everyCategoryRowInOrder() {
+    constexpr int count = sizeof kCategoryPlaces / sizeof kCategoryPlaces[0];
+    for (int i = 0; i < count; ++i)
+        if (kCategoryPlaces[i].row != static_cast<FeatureRow>(static_cast<int>(FeatureRow::XdriveCourier) + i))
+            return false;
+    return kCategoryPlaces[count - 1].row == FeatureRow::PaneUnwrapper;
+}
+static_assert(everyCategoryRowInOrder(), "one place per category row");
+
 constexpr int kSourceViewerTextHeight = 56;
 constexpr Place kEditorPathEditPlace = {48, 155, 326, 18};
 constexpr Place kEditorBrowseButtonPlace = {378, 154, 60, 20};
@@ -64,72 +100,38 @@ constexpr int kSourceViewerShift = 94;
 
 constexpr Place kUpgradeTextPlace = {16, 16, 436, 14};
 constexpr int kFirstOfferY = 64;
-// Tighter than the 44 elsewhere: the two offers were always laid out so.
+// Tighter than the rows elsewhere: the two offers were always laid out so.
 constexpr int kOfferStep = 30;
-
-void placeAndCreate(Control& control, const Place& place, const char* text, int id) {
-    control.move(place.x, place.y);
-    control.resize(place.width, place.height);
-    control.create(text, id);
-}
-
-template <typename T, typename... Extra>
-std::unique_ptr<T> makeControl(HWND dialog, HINSTANCE instance, const Place& place, const char* text, int id,
-                               Extra... extra) {
-    std::unique_ptr<T> control(new T(dialog, instance, extra...));
-    placeAndCreate(*control, place, text, id);
-    return control;
-}
 
 }  // namespace
 
 void SetupWizard::createPageControls() {
-    separatorLine.reset(new StaticText(dialogWindow, instance));
+    separatorLine = new StaticText(dialogWindow, instance);
     separatorLine->setExStyle(WS_EX_STATICEDGE);
     placeAndCreate(*separatorLine, kSeparatorLinePlace, "", kSeparatorLineId);
     separatorLine->show(true);
 
-    backButton = makeControl<PushButton>(dialogWindow, instance, kBackButtonPlace, kBackLabel, kBackButtonId);
-    backButton->enable(false);
-    backButton->show(true);
-    nextButton = makeControl<PushButton>(dialogWindow, instance, kNextButtonPlace, kNextLabel, kNextButtonId);
-    nextButton->enable(true);
-    nextButton->show(true);
-    cancelButton = makeControl<PushButton>(dialogWindow, instance, kCancelButtonPlace, kCancelLabel, kCancelButtonId);
-    cancelButton->enable(true);
-    cancelButton->show(true);
+    for (const ButtonPlace& place : kButtons) {
+        PushButton& button = makeControl(this->*place.button, dialogWindow, instance, place.place, place.label, place.id);
+        button.enable(place.enabled);
+        button.show(true);
+    }
 
-    welcomeText1 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText1Place, kWelcomeText1, kWelcomeText1Id);
-    welcomeText2 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText2Place, kWelcomeText2, kWelcomeText2Id);
-    welcomeText3 = makeControl<StaticText>(dialogWindow, instance, kWelcomeText3Place, kWelcomeText3, kWelcomeText3Id);
-    welcomeText1->show(true);
-    welcomeText2->show(true);
-    welcomeText3->show(true);
-
-    featuresText1 = makeControl<StaticText>(dialogWindow, instance, kFeaturesText1Place, kFeaturesText1,
-                                            kFeaturesText1Id);
-    featuresText2 = makeControl<StaticText>(dialogWindow, instance, kFeaturesText2Place, kFeaturesText2,
-                                            kFeaturesText2Id);
-    categoryFrame = makeControl<GroupBox>(dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
-    categoryCombo = makeControl<ComboBox>(dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
-    categoryCombo->clear();
-    // The free-services category only lists discontinued features, so it is
-    // offered only to users who still have one of them.
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::Information));
-    if (xdriveCourierInstalled == 1 || idriveCourierInstalled == 1)
-        categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::FreeServices));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::ResourceSaving));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::SecurityPrivacy));
-    categoryCombo->addString(FeatureCatalog::categoryText(FeatureCategory::Other));
+    makeTexts(*this, kWelcomeTexts);
+    for (const TextPlace& text : kWelcomeTexts) (this->*text.field)->show(true);
+    makeTexts(*this, kFeaturesTexts);
+    makeControl(categoryFrame, dialogWindow, instance, kCategoryFramePlace, "", kCategoryFrameId);
+    makeControl(categoryCombo, dialogWindow, instance, kCategoryComboPlace, "", kCategoryComboId, true);
+    fillCategoryList();
 }
 
 void SetupWizard::createFeaturePanel() {
-    featurePanel.reset(new FeatureListPanel(dialogWindow, instance, kPanelCapacity, kPanelScrollBarId));
+    featurePanel = new FeatureListPanel(dialogWindow, instance, kPanelCapacity, kPanelScrollBarId);
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.category != FeatureCategory::Information) continue;
         const short row =
             featurePanel->addRow(feature.caption, feature.checkBoxId, feature.description, feature.descriptionId, false);
-        *panelRow(feature) = row;
+        panelRow(feature) = row;
         if (startState(feature) == 1) featurePanel->checkRow(row);
     }
 }
@@ -140,41 +142,34 @@ void SetupWizard::createCategoryControls() {
         const FeatureEntry& feature = FeatureCatalog::row(place.row);
         const bool sourceViewer = feature.kind == FeatureKind::SourceViewerSetting;
         if (sourceViewer && markupReaderSwapInstalled != 1) continue;
-        createFeatureControls(feature, place.y + shift, place.group,
-                              sourceViewer ? kSourceViewerTextHeight : kTextHeight);
+        createFeatureControls(feature, kFirstRowTop + place.slot * kRowStep + shift, place.group,
+                              sourceViewer ? kSourceViewerTextHeight : kDescriptionHeight);
         if (!sourceViewer) continue;
-        editorPathEdit = makeControl<EditBox>(dialogWindow, instance, kEditorPathEditPlace, "", kEditorPathEditId);
+        makeControl(editorPathEdit, dialogWindow, instance, kEditorPathEditPlace, "", kEditorPathEditId);
         editorPathEdit->setText(editorPath.get());
         editorPathEdit->enable(false);
-        editorBrowseButton =
-            makeControl<PushButton>(dialogWindow, instance, kEditorBrowseButtonPlace, kBrowseLabel, kEditorBrowseButtonId);
+        makeControl(editorBrowseButton, dialogWindow, instance, kEditorBrowseButtonPlace, kBrowseLabel,
+                    kEditorBrowseButtonId);
         editorBrowseButton->enable(false);
         shift = kSourceViewerShift;
     }
 }
 
 void SetupWizard::createFeatureControls(const FeatureEntry& feature, int y, bool group, int textHeight) {
-    std::unique_ptr<CheckBox>& check = *checkSlot(feature);
-    std::unique_ptr<StaticText>& text = *textSlot(feature);
-    check = makeControl<CheckBox>(dialogWindow, instance, {kCheckX, y, kCheckWidth, kCheckHeight}, feature.caption,
-                                  feature.checkBoxId, group);
-    text = makeControl<StaticText>(dialogWindow, instance, {kTextX, y + kCheckHeight, kCheckWidth, textHeight},
-                                   feature.description, feature.descriptionId);
-    if (startState(feature) == 1) check->setChecked(true);
+    makeRowControls(checkSlot(feature), textSlot(feature), dialogWindow, instance, y, group,
+                    {feature.caption, feature.checkBoxId, feature.description, feature.descriptionId}, textHeight);
+    if (startState(feature) == 1) checkSlot(feature)->setChecked(true);
 }
 
 void SetupWizard::createUpgradeControls() {
     hasUpgradePage = true;
-    upgradeText = makeControl<StaticText>(dialogWindow, instance, kUpgradeTextPlace, kUpgradeHeading, kUpgradeTextId);
+    makeControl(upgradeText, dialogWindow, instance, kUpgradeTextPlace, kUpgradeHeading, kUpgradeTextId);
     int y = kFirstOfferY;
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
+        if (feature.upgrade == nullptr || !outdatedFlag(feature)) continue;
         const UpgradeOffer& offer = *feature.upgrade;
-        *upgradeCheckSlot(feature) = makeControl<CheckBox>(
-            dialogWindow, instance, {kCheckX, y, kCheckWidth, kCheckHeight}, offer.caption, offer.checkBoxId, false);
-        *upgradeTextSlot(feature) =
-            makeControl<StaticText>(dialogWindow, instance, {kTextX, y + kCheckHeight, kCheckWidth, kTextHeight},
-                                    offer.description, offer.descriptionId);
+        makeRowControls(upgradeCheckSlot(feature), upgradeTextSlot(feature), dialogWindow, instance, y, false,
+                        {offer.caption, offer.checkBoxId, offer.description, offer.descriptionId});
         y += kOfferStep;
     }
 }

@@ -1,10 +1,10 @@
-// The three pages, and the final step: the source viewer's path check, then
-// the commit of every difference between the user's ticks and the start states.
+// The three pages, and the final step around the commit: the source viewer's
+// path check before it, and what the user is shown after it.
 #include <memory>
 
 #include "app/SetupWizard.h"
+#include "app/WizardTexts.h"
 #include "catalog/FeatureCatalog.h"
-#include "catalog/WizardTexts.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/EditBox.h"
@@ -13,23 +13,40 @@
 #include "controls/PushButton.h"
 #include "controls/StaticText.h"
 
-bool SetupWizard::showPage() {
-    if (page == 0) {
-        showWelcomePage();
-        return true;
-    }
+// Without the upgrade page every later step comes one page earlier. A counter
+// below zero, which only a Back sent while the button is disabled can bring
+// about, counts as past the end, as one above the final step does.
+SetupWizard::Step SetupWizard::step() const {
+    if (page == 0) return Step::Welcome;
     switch (page - (hasUpgradePage ? 1 : 0)) {
     case 0:
-        showUpgradePage();
-        return true;
+        return Step::Upgrade;
     case 1:
-        showFeaturesPage();
-        return true;
+        return Step::Features;
     case 2:
-        return finish();
+        return Step::Finish;
     default:
-        return true;
+        return Step::End;
     }
+}
+
+bool SetupWizard::showPage() {
+    switch (step()) {
+    case Step::Welcome:
+        showWelcomePage();
+        break;
+    case Step::Upgrade:
+        showUpgradePage();
+        break;
+    case Step::Features:
+        showFeaturesPage();
+        break;
+    case Step::Finish:
+        return finish();
+    case Step::End:
+        break;
+    }
+    return true;
 }
 
 void SetupWizard::showWelcomePage() {
@@ -90,9 +107,9 @@ void SetupWizard::showAllCategoryControls(bool visible) {
 void SetupWizard::showUpgradeControls(bool visible) {
     upgradeText->show(visible);
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature)) continue;
-        (*upgradeCheckSlot(feature))->show(visible);
-        (*upgradeTextSlot(feature))->show(visible);
+        if (feature.upgrade == nullptr || !outdatedFlag(feature)) continue;
+        upgradeCheckSlot(feature)->show(visible);
+        upgradeTextSlot(feature)->show(visible);
     }
 }
 
@@ -103,7 +120,7 @@ bool SetupWizard::finish() {
     if (!commit(changed)) return false;
     if (!changed) {
         messageBox(kNothingChanged, MB_ICONWARNING);
-        --page;
+        stepBack();
         return true;
     }
     freezeChoices();
@@ -122,9 +139,8 @@ bool SetupWizard::editorPathIsUsable() {
         if (fileExists(path.get())) return true;
     }
     messageBox(length == 0 ? kEditorPathMissing : kEditorNotFound, MB_ICONWARNING);
-    --page;
-    const bool freeServicesListed = xdriveCourierInstalled == 1 || idriveCourierInstalled == 1;
-    categoryCombo->setSelection(freeServicesListed ? 4 : 3);
+    stepBack();
+    categoryCombo->setSelection(listIndex(FeatureCategory::Other));
     for (const FeatureEntry& feature : FeatureCatalog::rows()) {
         if (feature.category == FeatureCategory::Information) continue;
         const bool visible = feature.kind == FeatureKind::SourceViewerSetting ||
@@ -133,62 +149,6 @@ bool SetupWizard::editorPathIsUsable() {
     }
     featurePanel->hide();
     return false;
-}
-
-// Upgrades first, then every menu feature in catalog order, then the source
-// viewer. The first failure ends it; nothing written before is undone.
-bool SetupWizard::commit(bool& changed) {
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.upgrade == nullptr || !*outdatedFlag(feature) || !(*upgradeCheckSlot(feature))->isChecked()) continue;
-        for (int i = 0; i < feature.upgrade->entryCount; ++i) {
-            const MenuEntry& entry = feature.entries[i];
-            if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
-        }
-        changed = true;
-    }
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.kind != FeatureKind::MenuExtension) continue;
-        const bool wanted = chosen(feature);
-        if (wanted == (startState(feature) == 1)) continue;
-        // A discontinued feature can only go; its check box refuses ticks.
-        if (wanted && feature.discontinued) continue;
-        if (!(wanted ? addFeature(feature) : removeFeature(feature))) return false;
-        changed = true;
-    }
-    for (const FeatureEntry& feature : FeatureCatalog::rows()) {
-        if (feature.kind != FeatureKind::SourceViewerSetting || featureCheck(feature) == nullptr) continue;
-        if (chosen(feature) || startState(feature) == 0) continue;
-        if (!removeSourceViewerSetting()) return false;
-        changed = true;
-    }
-    return true;
-}
-
-bool SetupWizard::chosen(const FeatureEntry& feature) {
-    if (const short* row = panelRow(feature)) return featurePanel->isChecked(*row);
-    CheckBox* check = featureCheck(feature);
-    return check != nullptr && check->isChecked();
-}
-
-bool SetupWizard::addFeature(const FeatureEntry& feature) {
-    for (const MenuEntry& entry : feature.entries)
-        if (!registerMenuEntry(entry.caption, entry.script, entry.contexts)) return false;
-    return true;
-}
-
-bool SetupWizard::removeFeature(const FeatureEntry& feature) {
-    for (int i = 0; i < feature.entries.size(); ++i)
-        if (!unregisterMenuEntry(removalCaption(feature, i + 1))) return false;
-    return true;
-}
-
-// Xdrive Courier may still be registered under its older captions; then
-// those are what is removed.
-const char* SetupWizard::removalCaption(const FeatureEntry& feature, int entryIndex) {
-    if (xdriveOldCaptions)
-        for (const LegacyCaption& legacy : feature.legacyCaptions)
-            if (legacy.mode == LegacyMode::RemoveInstead && legacy.entryIndex == entryIndex) return legacy.oldCaption;
-    return feature.entries[entryIndex - 1].caption;
 }
 
 void SetupWizard::freezeChoices() {

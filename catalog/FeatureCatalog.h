@@ -3,9 +3,34 @@
 // The fixed table of the 17 features: what the user sees of each and how it is
 // registered. Nothing in it changes while the program runs.
 
-enum class FeatureCategory { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
+enum class FeatureCategory : unsigned char { Information, FreeServices, ResourceSaving, SecurityPrivacy, Other };
 
-enum class FeatureKind { MenuExtension, SourceViewerSetting };
+// The rows by name, valued by their numbers, 1 to 17, in catalog order. Every
+// table elsewhere that is kept per row names its rows so.
+enum class FeatureRow : unsigned char {
+    PictureGatherer = 1,
+    PortalLexicon,
+    PortalLexiconPlus,
+    FreewareFinder,
+    HostRedirector,
+    OmniQuery,
+    UriGrabber,
+    PolyglotRelay,
+    XdriveCourier,
+    IdriveCourier,
+    HereOpener,
+    FormSentinel,
+    TargetRevealer,
+    RemoteMarkupPeek,
+    CrumbViewer,
+    MarkupReaderSwap,
+    PaneUnwrapper,
+};
+
+// The rows that carry an upgrade offer, in catalog order.
+inline constexpr FeatureRow kUpgradeRows[] = {FeatureRow::PortalLexicon, FeatureRow::PortalLexiconPlus};
+
+enum class FeatureKind : unsigned char { MenuExtension, SourceViewerSetting };
 
 enum class LegacyMode {
     Migrate,        // moved to the current caption when the wizard starts
@@ -21,7 +46,7 @@ struct MenuEntry {
 };
 
 struct LegacyCaption {
-    int entryIndex;  // which entry, counted from 1
+    const MenuEntry* entry;  // the row's entry that the old caption was written for
     const char* oldCaption;
     LegacyMode mode;
 };
@@ -44,38 +69,38 @@ struct TableRange {
     int count;
     const T* begin() const { return first; }
     const T* end() const { return first + count; }
-    int size() const { return count; }
     const T& operator[](int index) const { return first[index]; }
 };
 
+// The ids of a row's check box and of its description.
+struct ControlIds {
+    unsigned short checkBox;
+    unsigned short description;
+};
+
 struct FeatureEntry {
-    int number;  // 1 to 17, the row's place in the catalog
-    const char* caption;
-    const char* description;
+    FeatureRow number;
     FeatureCategory category;
     FeatureKind kind;
+    bool discontinued;
     unsigned short checkBoxId;
     unsigned short descriptionId;
+    const char* caption;
+    const char* description;
     TableRange<MenuEntry> entries;  // the first is the probe entry
-    bool discontinued;
-    const char* refusalMessage;  // null unless discontinued
+    const char* refusalMessage;     // null unless discontinued
     TableRange<LegacyCaption> legacyCaptions;
     const UpgradeOffer* upgrade;  // null for most rows
 };
 
 class FeatureCatalog {
 public:
-    static constexpr int kRowCount = 17;
+    static constexpr int kRowCount = static_cast<int>(FeatureRow::PaneUnwrapper);
 
     static TableRange<FeatureEntry> rows();  // in catalog order
-    static const FeatureEntry& row(int number);
+    static const FeatureEntry& row(FeatureRow number);
     // The row whose check box has this id; null when there is none.
     static const FeatureEntry* findByCheckBoxId(int checkBoxId);
-    // The rows of one category, in catalog order: stores at most capacity of
-    // them in found and returns how many there are.
-    static int rowsInCategory(FeatureCategory category, const FeatureEntry* found[], int capacity);
-    // The rows that carry an upgrade offer, in catalog order, stored likewise.
-    static int rowsWithUpgrade(const FeatureEntry* found[], int capacity);
     // The category's text in the wizard's category list.
     static const char* categoryText(FeatureCategory category);
 };

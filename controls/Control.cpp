@@ -49,6 +49,14 @@ BOOL Control::show(bool makeVisible) {
     return wasVisible;
 }
 
+BOOL Control::enable(bool enabled) { return EnableWindow(window, enabled ? TRUE : FALSE); }
+
+HWND Control::focus() { return SetFocus(window); }
+
+LRESULT Control::send(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(window, message, wParam, lParam);
+}
+
 HFONT Control::createFont() {
     font = CreateFontA(kControlFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

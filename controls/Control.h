@@ -28,8 +28,8 @@ public:
     bool create(const char* text, int id);
 
     BOOL show(bool makeVisible);
-    BOOL enable(bool enabled) { return EnableWindow(window, enabled ? TRUE : FALSE); }
-    HWND focus() { return SetFocus(window); }
+    BOOL enable(bool enabled);
+    HWND focus();
 
     HWND handle() const { return window; }
 
@@ -47,7 +47,7 @@ protected:
     DWORD style;
     DWORD exStyle;
 
-    LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) { return SendMessageA(window, message, wParam, lParam); }
+    LRESULT send(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     HFONT createFont();

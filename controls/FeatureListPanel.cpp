@@ -1,37 +1,25 @@
 #include "controls/FeatureListPanel.h"
 
+#include "controls/FeatureRowPlaces.h"
+
 namespace {
 
-struct Placement {
-    int x;
-    int top;
-    int width;
-    int height;
-};
-
-// Rectangles of the top row and of the bar, in the dialog's client area. Each
-// further row sits one step lower; a description hangs under its box,
-// indented, with a small gap before the next box.
-constexpr Placement kBoxPlacement = {24, 84, 400, 14};
-constexpr Placement kDescriptionPlacement = {32, 98, 400, 28};
-constexpr Placement kScrollBarPlacement = {436, 84, 16, 174};
-constexpr int kRowStep = 44;
 constexpr short kPageRows = 4;
+constexpr Place kTopBoxPlace = checkBoxPlace(kFirstRowTop);
+constexpr Place kTopDescriptionPlace = descriptionPlace(kFirstRowTop);
+// The bar spans the rows in view, down to the foot of the last description.
+constexpr int kViewBottom = kTopDescriptionPlace.y + kTopDescriptionPlace.height + (kPageRows - 1) * kRowStep;
+constexpr Place kScrollBarPlace = {436, kFirstRowTop, 16, kViewBottom - kFirstRowTop};
 
 short atLeastZero(short value) { return value > 0 ? value : 0; }
 
-void place(Control& control, const Placement& placement) {
-    control.move(placement.x, placement.top);
-    control.resize(placement.width, placement.height);
-}
-
 // Rows outside the view are only hidden; they keep their last place.
 template <class Row>
-void arrange(const std::unique_ptr<Row>* rows, short count, short first, const Placement& placement) {
+void arrange(Row* const* rows, short count, short first, const Place& topPlace) {
     for (short row = 0; row < count; ++row) {
         const int slot = row - first;
         if (slot >= 0 && slot < kPageRows) {
-            rows[row]->move(placement.x, placement.top + slot * kRowStep);
+            rows[row]->move(topPlace.x, topPlace.y + slot * kRowStep);
             rows[row]->show(true);
         } else {
             rows[row]->show(false);
@@ -43,24 +31,27 @@ void arrange(const std::unique_ptr<Row>* rows, short count, short first, const P
 
 FeatureListPanel::FeatureListPanel(HWND parent, HINSTANCE instance, short capacity, int scrollBarId)
     : parent(parent), instance(instance), scrollBar(new ScrollBar(parent, instance)),
-      checkBoxes(new std::unique_ptr<CheckBox>[atLeastZero(capacity)]),
-      descriptions(new std::unique_ptr<StaticText>[atLeastZero(capacity)]), count(0),
-      capacity(atLeastZero(capacity)), first(0), lastFirst(0) {
-    place(*scrollBar, kScrollBarPlacement);
-    scrollBar->create("", scrollBarId);
+      checkBoxes(new CheckBox*[atLeastZero(capacity)]), descriptions(new StaticText*[atLeastZero(capacity)]),
+      count(0), capacity(atLeastZero(capacity)), first(0), lastFirst(0) {
+    placeAndCreate(*scrollBar, kScrollBarPlace, "", scrollBarId);
+}
+
+// The windows went with the dialog; the objects go here.
+FeatureListPanel::~FeatureListPanel() {
+    delete scrollBar;
+    for (short row = 0; row < count; ++row) delete checkBoxes[row];
+    delete[] checkBoxes;
+    for (short row = 0; row < count; ++row) delete descriptions[row];
+    delete[] descriptions;
 }
 
 short FeatureListPanel::addRow(const char* caption, int checkBoxId, const char* description, int descriptionId,
                                bool group) {
     if (count == capacity) return static_cast<short>(count - 1);
 
-    checkBoxes[count].reset(new CheckBox(parent, instance, group));
-    place(*checkBoxes[count], kBoxPlacement);
-    checkBoxes[count]->create(caption, checkBoxId);
-
-    descriptions[count].reset(new StaticText(parent, instance));
-    place(*descriptions[count], kDescriptionPlacement);
-    descriptions[count]->create(description, descriptionId);
+    // Made where the top row stands; scrollTo puts each in its place.
+    makeRowControls(checkBoxes[count], descriptions[count], parent, instance, kFirstRowTop, group,
+                    {caption, checkBoxId, description, descriptionId});
 
     ++count;
     // The last page follows the rows added rather than the capacity, so a
@@ -102,8 +93,8 @@ void FeatureListPanel::pageDown() {
 
 void FeatureListPanel::scrollTo(short firstRow) {
     const short top = firstRow > lastFirst ? lastFirst : atLeastZero(firstRow);
-    arrange(checkBoxes.get(), count, top, kBoxPlacement);
-    arrange(descriptions.get(), count, top, kDescriptionPlacement);
+    arrange(checkBoxes, count, top, kTopBoxPlace);
+    arrange(descriptions, count, top, kTopDescriptionPlace);
     scrollBar->setPosition(top);
     if (count > kPageRows) scrollBar->show(true);
     first = top;

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "controls/CheckBox.h"
 #include "controls/ScrollBar.h"
 #include "controls/StaticText.h"
@@ -14,7 +12,7 @@
 class FeatureListPanel {
 public:
     FeatureListPanel(HWND parent, HINSTANCE instance, short capacity, int scrollBarId);
-    virtual ~FeatureListPanel() = default;
+    virtual ~FeatureListPanel();
 
     FeatureListPanel(const FeatureListPanel&) = delete;
     FeatureListPanel& operator=(const FeatureListPanel&) = delete;
@@ -44,9 +42,10 @@ private:
 
     HWND parent;
     HINSTANCE instance;
-    std::unique_ptr<ScrollBar> scrollBar;
-    std::unique_ptr<std::unique_ptr<CheckBox>[]> checkBoxes;
-    std::unique_ptr<std::unique_ptr<StaticText>[]> descriptions;
+    // Owned; only the first count slots of the two arrays are ever filled.
+    ScrollBar* scrollBar;
+    CheckBox** checkBoxes;
+    StaticText** descriptions;
     short count;
     short capacity;
     short first;

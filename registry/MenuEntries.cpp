@@ -2,12 +2,13 @@
 // or looked for, the source viewer's setting read or removed, and the report
 // of a failed write. Each operation uses a key object of its own.
 #include <cstring>
-#include <new>
 
+#include "app/NoThrow.h"
 #include "app/SetupWizard.h"
-#include "catalog/WizardTexts.h"
+#include "app/WizardTexts.h"
 #include "controls/PushButton.h"
 #include "registry/JoinedText.h"
+#include "registry/MenuEntries.h"
 #include "registry/RegKey.h"
 #include "registry/RegistryLocations.h"
 
@@ -16,12 +17,12 @@ namespace {
 // Room for the editor path when its value is not longer.
 constexpr DWORD kEditorPathSize = 257;
 
+}  // namespace
+
 void setMenuEntryPath(RegKey& key, const char* caption) {
     // The key copies the path; the joined text goes at the end of the scope.
     key.setPath(joinText(kMenuExtPath, caption).get());
 }
-
-}  // namespace
 
 bool SetupWizard::registerMenuEntry(const char* caption, const char* script, DWORD contexts) {
     RegKey key;
@@ -75,7 +76,7 @@ void SetupWizard::reportSetupFailure(bool removing) {
     if (backButton == nullptr || nextButton == nullptr) return;
     backButton->enable(false);
     nextButton->enable(false);
-    --page;
+    stepBack();
 }
 
 void SetupWizard::readSourceViewerSetting() {
@@ -95,7 +96,7 @@ void SetupWizard::readSourceViewerSetting() {
     if (editor.openKey(false) != ERROR_SUCCESS || editor.queryValueSize("", nullptr, &size) != ERROR_SUCCESS) return;
     // One byte more than stored: the value need not end in a NUL.
     if (size >= kEditorPathSize) {
-        std::unique_ptr<char[]> larger(new (std::nothrow) char[size + 1]);
+        std::unique_ptr<char[]> larger(new (kNoThrow) char[size + 1]);
         if (larger == nullptr) return;
         larger[0] = '\0';
         editorPath = std::move(larger);

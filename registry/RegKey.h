@@ -23,7 +23,8 @@ public:
     LONG openKey(bool writable);
     // Opens the key when it already exists; its values stay.
     LONG createKey();
-    // Works on the path alone, open handle or not.
+    // Works on the path alone, open handle or not. A key with subkeys is not
+    // deleted: ERROR_ACCESS_DENIED, as the NT family answers, on every system.
     LONG deleteKey();
 
     // "" names the key's default value. type may be null. Sizes are in bytes

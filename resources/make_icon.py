@@ -57,7 +57,9 @@ def palette_256():
     # A blue ramp for the title bar and a grey one for the menu's shadow.
     colours += [(0, 0, 128 + i * 127 // 23) for i in range(24)]
     colours += [(96 + i * 8, 96 + i * 8, 96 + i * 8) for i in range(8)]
-    return colours + [(0, 0, 0)] * (256 - len(colours))
+    # Only the colours the picture uses are stored: the header's colour count
+    # says how many, and the image stays one of 256 colours, 8 bits a pixel.
+    return colours
 
 
 def index_256(ch, x, y):
