@@ -1,7 +1,8 @@
 #include <windows.h>
 
+#include <new>
+
 #include "app/InstanceGuard.h"
-#include "app/NoThrow.h"
 #include "app/Platform.h"
 #include "app/SetupWizard.h"
 #include "app/WizardDialog.h"
@@ -20,7 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     } else {
         // The dialog procedure hands every message to the wizard from the
         // first one on, so without a wizard there is no dialog either.
-        activeWizard = new (kNoThrow) SetupWizard(instance);
+        activeWizard = new (std::nothrow) SetupWizard(instance);
         if (activeWizard != nullptr) {
             if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0) == 0) result = 0;
             delete activeWizard;

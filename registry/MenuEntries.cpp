@@ -2,8 +2,8 @@
 // or looked for, the source viewer's setting read or removed, and the report
 // of a failed write. Each operation uses a key object of its own.
 #include <cstring>
+#include <new>
 
-#include "app/NoThrow.h"
 #include "app/SetupWizard.h"
 #include "app/WizardTexts.h"
 #include "controls/PushButton.h"
@@ -96,7 +96,7 @@ void SetupWizard::readSourceViewerSetting() {
     if (editor.openKey(false) != ERROR_SUCCESS || editor.queryValueSize("", nullptr, &size) != ERROR_SUCCESS) return;
     // One byte more than stored: the value need not end in a NUL.
     if (size >= kEditorPathSize) {
-        std::unique_ptr<char[]> larger(new (kNoThrow) char[size + 1]);
+        std::unique_ptr<char[]> larger(new (std::nothrow) char[size + 1]);
         if (larger == nullptr) return;
         larger[0] = '\0';
         editorPath = std::move(larger);
