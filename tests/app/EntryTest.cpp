@@ -2,7 +2,6 @@
 // the copy it will not start twice. The real program's are in tests/e2e.
 #include <gtest/gtest.h>
 
-#include "tests/support/Expected.h"
 #include "tests/support/WizardHost.h"
 
 // The entry asks this test program which platform it runs on.

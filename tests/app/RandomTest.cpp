@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <random>
 
-#include "tests/support/Expected.h"
 #include "tests/support/WizardHost.h"
 
 namespace {
@@ -61,6 +60,19 @@ public:
                 ASSERT_EQ(refused ? Boxes{feature.refusal} : Boxes{}, host.takeBoxes());
                 ticked[feature.id] = ticked[feature.id] != !refused;
             }
+        }
+        if (chance(20)) {  // back to the first page and on again: the choices stay
+            ASSERT_TRUE(host.click(3));
+            if (upgradePage) {
+                std::vector<int> view = {1001, 3, 1, 2, 1031};
+                for (int offer : {0, 1})
+                    if (outdated[offer]) view.insert(view.end(), {kOffers[offer].id, kOffers[offer].id + 1});
+                ASSERT_EQ(view, host.inView());
+                ASSERT_EQ(kNext, host.text(1));
+                ASSERT_TRUE(host.click(3));
+            }
+            ASSERT_EQ((std::vector<int>{1001, 3, 1, 2, 1002, 1003, 1004}), host.inView());
+            for (int page = upgradePage ? 2 : 1; page > 0; --page) ASSERT_TRUE(host.click(1));
         }
         ASSERT_TRUE(host.click(1));
         if (installed[kMarkup] && ticked[kMarkup] && !programExists()) {

@@ -50,7 +50,6 @@ inline constexpr Offer kOffers[] = {
     {1034, kLexiconPlus, "Portal Lexicon Plus", "　辞典を直接指定して呼び出すメニュー項目を追加します。"},
 };
 
-inline constexpr char kWizardTitle[] = "IE Kelvara for Win32 Version 1.80 セットアップ";
 inline constexpr char kCaption[] = "IE Kelvara セットアップ";
 inline constexpr char kBack[] = "< 戻る(&P)", kNext[] = "次へ(&N) >", kFinish[] = "完了(&D)", kClose[] = "閉じる(&X)",
                       kCancel[] = "中止(&C)", kBrowse[] = "参照(&B) ...";

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "app/WizardDialog.h"
 #include "resources/resource.h"
-#include "tests/support/Expected.h"
 
 namespace {
 
@@ -14,35 +11,23 @@ CallRecorder* recorder = nullptr;
 decltype(&MessageBoxA) realMessageBox = nullptr;
 decltype(&EndDialog) realEndDialog = nullptr;
 
-// The slot of this program's import table through which a USER32 function is called.
-void** importSlot(const char* function) {
+// Points the slot of this program's import table that holds a function at
+// another one, and answers what it held.
+void* swap(void* function, void* replacement) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); module->Name; ++module) {
-        if (_stricmp(reinterpret_cast<char*>(base + module->Name), "user32.dll") != 0) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            const auto* name = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)->Name;
-            if (std::strcmp(reinterpret_cast<const char*>(name), function) == 0)
-                return reinterpret_cast<void**>(&slots->u1.Function);
+    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); module->Name; ++module)
+        for (auto* slot = reinterpret_cast<void**>(base + module->FirstThunk); *slot != nullptr; ++slot) {
+            if (*slot != function) continue;
+            DWORD protection = 0;
+            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+            *slot = replacement;
+            VirtualProtect(slot, sizeof *slot, protection, &protection);
+            return function;
         }
-    }
-    return nullptr;
-}
-
-// Answers what the slot held before.
-void* swap(const char* name, void* replacement) {
-    void** slot = importSlot(name);
-    EXPECT_NE(nullptr, slot) << name << " is not imported";
-    DWORD protection = 0;
-    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-    void* previous = *slot;
-    *slot = replacement;
-    VirtualProtect(slot, sizeof *slot, protection, &protection);
-    return previous;
+    ADD_FAILURE() << "the function is not imported";
+    return function;
 }
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
@@ -59,13 +44,13 @@ BOOL WINAPI recordEnding(HWND dialog, INT_PTR result) {
 
 CallRecorder::CallRecorder() {
     recorder = this;
-    realMessageBox = reinterpret_cast<decltype(&MessageBoxA)>(swap("MessageBoxA", reinterpret_cast<void*>(&recordBox)));
-    realEndDialog = reinterpret_cast<decltype(&EndDialog)>(swap("EndDialog", reinterpret_cast<void*>(&recordEnding)));
+    realMessageBox = reinterpret_cast<decltype(&MessageBoxA)>(swap(reinterpret_cast<void*>(&MessageBoxA), reinterpret_cast<void*>(&recordBox)));
+    realEndDialog = reinterpret_cast<decltype(&EndDialog)>(swap(reinterpret_cast<void*>(&EndDialog), reinterpret_cast<void*>(&recordEnding)));
 }
 
 CallRecorder::~CallRecorder() {
-    swap("MessageBoxA", reinterpret_cast<void*>(realMessageBox));
-    swap("EndDialog", reinterpret_cast<void*>(realEndDialog));
+    swap(reinterpret_cast<void*>(&recordBox), reinterpret_cast<void*>(realMessageBox));
+    swap(reinterpret_cast<void*>(&recordEnding), reinterpret_cast<void*>(realEndDialog));
 }
 
 std::vector<HWND> children(HWND parent) {

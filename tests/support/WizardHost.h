@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/SetupWizard.h"
-#include "tests/support/Registry.h"
+#include "tests/support/Expected.h"
 
 // What one MessageBoxA call asked for. The box itself is not shown: the call
 // answers OK at once.
