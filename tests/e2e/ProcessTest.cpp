@@ -6,13 +6,12 @@
 
 #include "tests/support/Expected.h"
 #include "tools/driver/WizardProcess.h"
+#include "tools/driver/WizardState.h"
 
 namespace {
 
 using namespace expected;
 using driver::WizardProcess;
-
-constexpr char kVersionKey[] = "Software\\Wine\\AppDefaults\\setup.exe";
 
 std::string text(HWND box) {
     char text[512] = {};
@@ -22,12 +21,8 @@ std::string text(HWND box) {
 
 class ProcessTest : public ::testing::Test {
 protected:
-    void SetUp() override { TearDown(); }
-    void TearDown() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, reg::kMenuExt);
-        RegDeleteTreeA(HKEY_CURRENT_USER, kVersionKey);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, reg::kViewSource);
-    }
+    void SetUp() override { driver::clearWizardState(); }
+    void TearDown() override { driver::clearWizardState(); }
 };
 
 // The second copy ends at once and brings forward what the first is showing.
@@ -69,7 +64,7 @@ TEST_F(ProcessTest, EveryWayOutEndsWithExitCode1) {
 }
 
 TEST_F(ProcessTest, Win32sGetsTheRefusalAndNoWizard) {
-    reg::set(HKEY_CURRENT_USER, kVersionKey, "Version", reg::text("win31"));
+    driver::setWindowsVersion("win31");
     WizardProcess setup;
     const HWND box = setup.waitForMessageBox();
     ASSERT_EQ(kPlatformRefusal, text(box));
@@ -82,7 +77,7 @@ TEST_F(ProcessTest, Win32sGetsTheRefusalAndNoWizard) {
 // On the 95 family the system would take the subkeys along; the wizard
 // refuses there as on the other family, and says so.
 TEST_F(ProcessTest, On95KeysWithSubkeysStay) {
-    reg::set(HKEY_CURRENT_USER, kVersionKey, "Version", reg::text("win98"));
+    driver::setWindowsVersion("win98");
     write(feature(1048).entries[0]);
     reg::set(HKEY_CURRENT_USER, reg::menuKey(feature(1048).entries[0].caption) + "\\Child", "", reg::text("theirs"));
     reg::set(HKEY_LOCAL_MACHINE, reg::kEditorName, "", reg::text("C:\\windows\\notepad.exe"));
