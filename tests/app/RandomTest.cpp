@@ -23,16 +23,13 @@ using Boxes = std::vector<std::string>;
 const int kDetectionOrder[] = {1009, 1013, 1025, 1017, 1038, 1044, 1050, 1023, 1011, 1021, 1015, 1019, 1040, 1046, 1048, 1036};
 
 unsigned setting(const char* name, unsigned fallback) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : fallback;
+    return std::getenv(name) != nullptr ? static_cast<unsigned>(std::strtoul(std::getenv(name), nullptr, 10)) : fallback;
 }
 
 class Case {
 public:
     Case(unsigned seed, unsigned number) : random(seed * 1000003u + number) {}
-    ~Case() {
-        for (const auto& [root, key] : locked) reg::unlock(root, key);
-    }
+    ~Case() { for (const auto& [root, key] : locked) reg::unlock(root, key); }
 
     void run() {
         writeState();
@@ -111,8 +108,7 @@ private:
         reg::create(HKEY_CURRENT_USER, key, options);
         const std::vector<reg::Value> values = {{REG_DWORD, {0x30, 0, 0, 0}}, {REG_BINARY, {0x30, 0}}, {REG_NONE, {0x30}},
                                                 reg::byte(contexts ^ 0x20), reg::byte(contexts)};
-        if (chance(odd)) reg::set(HKEY_CURRENT_USER, key, "contexts", values[pick(4)]);
-        else reg::set(HKEY_CURRENT_USER, key, "contexts", values[4]);
+        reg::set(HKEY_CURRENT_USER, key, "contexts", values[chance(odd) ? pick(4) : 4]);
         if (!chance(odd)) reg::set(HKEY_CURRENT_USER, key, "", reg::text(address));
         if (chance(10)) reg::set(HKEY_CURRENT_USER, key, "Note", reg::text("not ours"));
         if (chance(6)) reg::create(HKEY_CURRENT_USER, key + "\\Child", options);
@@ -153,18 +149,17 @@ private:
     }
 
     bool present(const std::string& caption) const { return user.count(reg::menuKey(caption)) != 0; }
+    // Below the key, as far as the tree's order tells.
     bool hasSubkeys(const reg::Tree& tree, const std::string& key) const {
-        const auto next = tree.lower_bound(key + "\\");
-        return next != tree.end() && next->first.rfind(key + "\\", 0) == 0;
+        const auto below = tree.lower_bound(key + "\\");
+        return below != tree.end() && below->first.rfind(key + "\\", 0) == 0;
     }
     bool programExists() const {
         const DWORD attributes = GetFileAttributesA(editorPath.c_str());
         return editorPath.find_first_of("*?") == std::string::npos && attributes != INVALID_FILE_ATTRIBUTES &&
                !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
-    bool isLocked(HKEY root, const std::string& key) const {
-        return std::count(locked.begin(), locked.end(), std::make_pair(root, key)) != 0;
-    }
+    bool isLocked(HKEY root, const std::string& key) const { return std::count(locked.begin(), locked.end(), std::make_pair(root, key)); }
 
     // Below a volatile MenuExt only keys already there can be written.
     bool add(const Entry& entry) {
@@ -196,7 +191,7 @@ private:
         }
         for (int offer : {0, 1}) {
             const auto key = user.find(reg::menuKey(feature(kOffers[offer].feature).entries[0].caption));
-            outdated[offer] = key != user.end() && (!key->second.count("contexts") || key->second.at("contexts") != reg::byte(0x30));
+            outdated[offer] = key != user.end() && (!key->second.count("contexts") || !(key->second.at("contexts") == reg::byte(0x30)));
         }
         const auto editor = machine.find(reg::kEditorName);
         installed[kMarkup] = editor != machine.end() && reg::read(HKEY_LOCAL_MACHINE, reg::kPalimo).empty();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace expected {
@@ -48,9 +49,7 @@ const std::vector<Feature>& features() {
 }
 
 const Feature& feature(int checkId) {
-    for (const Feature& candidate : features())
-        if (candidate.id == checkId) return candidate;
-    return features().front();
+    return *std::find_if(features().begin(), features().end(), [&](const Feature& row) { return row.id == checkId; });
 }
 
 void write(const Entry& entry) {

@@ -15,7 +15,6 @@ struct Value {
     DWORD type = REG_NONE;
     std::vector<unsigned char> data;
     bool operator==(const Value& other) const { return type == other.type && data == other.data; }
-    bool operator!=(const Value& other) const { return !(*this == other); }
 };
 void PrintTo(const Value& value, std::ostream* out);
 using Values = std::map<std::string, Value>;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/WizardDialog.h"
 #include "resources/resource.h"
 
@@ -128,9 +130,9 @@ std::vector<std::string> WizardHost::takeBoxes() {
         const RecordedBox& box = calls.boxes[boxesTaken];
         EXPECT_EQ(window, box.owner) << box.text;
         EXPECT_EQ(expected::kCaption, box.caption);
-        bool notice = box.text == expected::kComplete;
-        for (const expected::Feature& feature : expected::features())
-            notice = notice || (feature.refusal != nullptr && box.text == feature.refusal);
+        const bool notice = box.text == expected::kComplete ||
+                            std::any_of(expected::features().begin(), expected::features().end(),
+                                        [&](const expected::Feature& row) { return row.refusal != nullptr && box.text == row.refusal; });
         EXPECT_EQ(notice ? expected::kNotice : expected::kWarning, box.type) << box.text;
         texts.push_back(box.text);
     }

@@ -25,8 +25,6 @@ class CallRecorder {
 public:
     CallRecorder();
     ~CallRecorder();
-    CallRecorder(const CallRecorder&) = delete;
-    CallRecorder& operator=(const CallRecorder&) = delete;
 
     std::vector<RecordedBox> boxes;
     std::vector<INT_PTR> endings;  // the results given to EndDialog
@@ -53,7 +51,6 @@ public:
     // The ids of the controls in view, in the order they were made.
     std::vector<int> inView() const;
     int selection() const { return static_cast<int>(SendMessageA(item(1008), CB_GETCURSEL, 0, 0)); }
-    int scrollPosition() const { return GetScrollPos(item(106), SB_CTL); }
 
     // Input as a user gives it; false, and nothing sent, where the control is
     // not there for the user: missing, hidden or disabled.
