@@ -13,9 +13,9 @@ TEST(EntryTest, OtherPlatformsGetTheErrorAndNoWizard) {
     for (const DWORD id : {DWORD{VER_PLATFORM_WIN32s}, DWORD{3}}) {
         platformId = id;
         CallRecorder calls;
-        const HKEY firstFree = nextRegistryHandle();
+        const HANDLE firstFree = nextFreeHandle();
         EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));
-        EXPECT_EQ(firstFree, nextRegistryHandle()) << "a handle was left open";
+        EXPECT_EQ(firstFree, nextFreeHandle()) << "a handle was left open";
         ASSERT_EQ(1u, calls.boxes.size());
         EXPECT_EQ(nullptr, calls.boxes[0].owner);
         EXPECT_EQ(expected::kPlatformRefusal, calls.boxes[0].text);

@@ -97,11 +97,12 @@ RegistrySandbox::~RegistrySandbox() {
     RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
 }
 
-// Handles are given out lowest first, so a probe shows whether one below it
-// is still in use.
-HKEY nextRegistryHandle() {
-    HKEY probe = nullptr;
-    RegOpenKeyExA(HKEY_CURRENT_USER, "", 0, KEY_READ, &probe);
-    RegCloseKey(probe);
+// Handles are given out lowest first, and registry keys share the table with
+// the kernel's objects, so an event shows whether a handle below it is still
+// in use. A named one, so that the directory Wine opens for the first named
+// object of a process is open before the first count.
+HANDLE nextFreeHandle() {
+    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, "KelvaraHandleProbe");
+    CloseHandle(probe);
     return probe;
 }

@@ -57,6 +57,6 @@ private:
     HKEY machine = nullptr;
 };
 
-// The handle the system would give out next. A key left open anywhere in the
-// process makes it another one.
-HKEY nextRegistryHandle();
+// The handle the system would give out next. A key or other handle left open
+// anywhere in the process makes it another one.
+HANDLE nextFreeHandle();

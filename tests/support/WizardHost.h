@@ -63,13 +63,18 @@ public:
     // The texts of the boxes that came up since the last call.
     std::vector<std::string> takeBoxes();
 
+private:
+    static bool warmUp();
+    bool warm = warmUp();  // before the registry is redirected
+
+public:
     RegistrySandbox registry;
     CallRecorder calls;
 
 private:
     std::unique_ptr<SetupWizard> wizard;
     HWND window = nullptr;
-    HKEY firstFreeHandle = nullptr;
+    HANDLE firstFreeHandle = nullptr;
     size_t boxesTaken = 0;
 };
 
