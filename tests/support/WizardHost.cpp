@@ -62,8 +62,8 @@ std::vector<HWND> children(HWND parent) {
     return found;
 }
 
-// Wine keeps a few objects for the rest of the process once its first wizard
-// has shown its pages, so a throwaway one shows them before any is counted.
+// Wine makes a few objects for the rest of the process at the first click in
+// a dialog, so a throwaway wizard takes one before any handle is counted.
 bool WizardHost::warmUp() {
     static bool warm = false;
     if (!warm) {
