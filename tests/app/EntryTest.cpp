@@ -3,6 +3,8 @@
 // start are in tests/e2e.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/WizardHost.h"
 
 // The entry asks this test program which platform it runs on.
@@ -17,10 +19,9 @@ TEST(EntryTest, OtherPlatformsGetTheErrorAndNoWizard) {
         EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));
         EXPECT_EQ(firstFree, nextFreeHandle()) << "a handle was left open";
         ASSERT_EQ(1u, calls.boxes.size());
-        EXPECT_EQ(nullptr, calls.boxes[0].owner);
-        EXPECT_EQ(expected::kPlatformRefusal, calls.boxes[0].text);
-        EXPECT_EQ(expected::kCaption, calls.boxes[0].caption);
-        EXPECT_EQ(expected::kError, calls.boxes[0].type);
+        const RecordedBox& box = calls.boxes[0];
+        EXPECT_EQ(std::make_tuple(HWND{}, std::string(expected::kPlatformRefusal), std::string(expected::kCaption), expected::kError),
+                  std::make_tuple(box.owner, box.text, box.caption, box.type));
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, "IE_Kelvara")) << "the mutex outlived the entry";
     }
 }

@@ -51,22 +51,17 @@ std::vector<Place> layout(bool sourceViewer, bool lexiconOffer, bool plusOffer) 
     return places;
 }
 
-std::map<int, std::string> texts(const std::string& editorPath) {
-    std::map<int, std::string> result = {
-        {3, kBack}, {1, kNext}, {2, kCancel}, {1002, kWelcome[0]}, {1003, kWelcome[1]}, {1004, kWelcome[2]},
-        {1005, kFeaturesTexts[0]}, {1006, kFeaturesTexts[1]}, {1029, editorPath}, {1030, kBrowse}, {1031, kUpgradeHeading}};
-    for (const Feature& feature : features()) result[feature.id] = feature.caption, result[feature.id + 1] = feature.description;
-    for (const Offer& offer : kOffers) result[offer.id] = offer.caption, result[offer.id + 1] = offer.description;
-    return result;
-}
-
 void expectLayout(WizardHost& host, const std::vector<Place>& places, const std::string& editorPath,
                   const std::vector<int>& ticks = {}) {
     std::vector<int> made, wanted;
     for (HWND child : children(host.dialog())) made.push_back(GetDlgCtrlID(child));
     for (const Place& place : places) wanted.push_back(place.id);
     EXPECT_EQ(wanted, made);
-    const std::map<int, std::string> text = texts(editorPath);
+    std::map<int, std::string> text = {
+        {3, kBack}, {1, kNext}, {2, kCancel}, {1002, kWelcome[0]}, {1003, kWelcome[1]}, {1004, kWelcome[2]},
+        {1005, kFeaturesTexts[0]}, {1006, kFeaturesTexts[1]}, {1029, editorPath}, {1030, kBrowse}, {1031, kUpgradeHeading}};
+    for (const Feature& feature : features()) text[feature.id] = feature.caption, text[feature.id + 1] = feature.description;
+    for (const Offer& offer : kOffers) text[offer.id] = offer.caption, text[offer.id + 1] = offer.description;
     for (const Place& place : places) {
         SCOPED_TRACE("control " + std::to_string(place.id));
         HWND window = host.item(place.id);

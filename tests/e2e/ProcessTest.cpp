@@ -20,7 +20,6 @@ std::string text(HWND box) {
 }
 
 class ProcessTest : public ::testing::Test {
-protected:
     void SetUp() override { driver::clearWizardState(); }
     void TearDown() override { driver::clearWizardState(); }
 };

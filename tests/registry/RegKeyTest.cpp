@@ -14,12 +14,10 @@ TEST(RegKeyTest, StatusesComparisonsAndDeletes) {
     reg::set(HKEY_CURRENT_USER, "Parent", "over", {REG_BINARY, {many.begin(), many.end()}});
     const reg::Tree before = reg::read(HKEY_CURRENT_USER);
     RegKey key;
-    std::string path = "Parent\\Absent";
-    key.setPath(path.c_str());
-    path = "Parent";  // the key keeps its own copy
+    key.setPath("Parent\\Absent");
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.openKey(false));
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.deleteKey());
-    key.setPath(path.c_str());
+    key.setPath("Parent");
     EXPECT_EQ(ERROR_ACCESS_DENIED, key.deleteKey());
     EXPECT_EQ(before, reg::read(HKEY_CURRENT_USER));
     ASSERT_EQ(ERROR_SUCCESS, key.openKey(false));

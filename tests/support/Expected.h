@@ -8,9 +8,10 @@
 // a changed character anywhere in the program's tables shows up.
 namespace expected {
 
+// A menu entry: its caption, the script ("" for discontinued features, which
+// are never written) and its contexts mask.
 struct Entry {
-    const char* caption;
-    const char* script;  // "" for discontinued features, which are never written
+    const char *caption, *script;
     unsigned char contexts;
 };
 
@@ -20,8 +21,9 @@ struct Feature {
     int category;  // into kCategories
     const char* description;
     std::vector<Entry> entries;
-    const char* olderCaption;  // moved to the first entry at start
-    const char* refusal;       // discontinued features only
+    // The caption moved to the first entry at start, and a discontinued
+    // feature's refusal.
+    const char *olderCaption, *refusal;
 };
 
 const std::vector<Feature>& features();
@@ -40,10 +42,8 @@ inline constexpr const char* kCategories[] = {
     "コンピューターのリソース消費を抑える機能", "セキュリティやプライバシーの保護を支援する機能", "その他の機能"};
 
 struct Offer {
-    int id;
-    int feature;
-    const char* caption;
-    const char* description;
+    int id, feature;
+    const char *caption, *description;
 };
 inline constexpr Offer kOffers[] = {
     {1032, kLexicon, "Portal Lexicon", "　リンクが張ってある単語に対しても検索できる様にします。"},

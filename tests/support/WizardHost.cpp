@@ -76,8 +76,6 @@ bool WizardHost::warmUp() {
     return warm;
 }
 
-WizardHost::WizardHost() : wizard(new SetupWizard(GetModuleHandleA(nullptr))) {}
-
 WizardHost::~WizardHost() {
     std::vector<HGDIOBJ> fonts;
     for (HWND child : children(window))

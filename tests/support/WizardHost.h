@@ -13,8 +13,7 @@
 // answers OK at once.
 struct RecordedBox {
     HWND owner;
-    std::string text;
-    std::string caption;
+    std::string text, caption;
     UINT type;
 };
 
@@ -35,8 +34,10 @@ public:
 // then open(). On destruction every registry handle and font the wizard made
 // must be gone again.
 class WizardHost {
+    static bool warmUp();
+    bool warm = warmUp();  // before the registry is redirected
+
 public:
-    WizardHost();
     ~WizardHost();
 
     void open();
@@ -63,16 +64,11 @@ public:
     // The texts of the boxes that came up since the last call.
     std::vector<std::string> takeBoxes();
 
-private:
-    static bool warmUp();
-    bool warm = warmUp();  // before the registry is redirected
-
-public:
     RegistrySandbox registry;
     CallRecorder calls;
 
 private:
-    std::unique_ptr<SetupWizard> wizard;
+    std::unique_ptr<SetupWizard> wizard{new SetupWizard(GetModuleHandleA(nullptr))};
     HWND window = nullptr;
     HANDLE firstFreeHandle = nullptr;
     size_t boxesTaken = 0;
