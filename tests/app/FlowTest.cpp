@@ -1,6 +1,7 @@
 // The wizard driven as a user drives it, through its real dialog procedure and
-// windows: pages, category views, scrolling, refusals, the source viewer's
-// path checks, and the registry after each commit.
+// windows: the pages there and back, the category views, the panel's scroll
+// steps, and adding everything from nothing. What random states and users
+// bring about is RandomTest's.
 #include <gtest/gtest.h>
 
 #include "tests/support/WizardHost.h"
