@@ -236,14 +236,17 @@ private:
     std::vector<std::pair<HKEY, std::string>> locked;
 };
 
-TEST(RandomTest, RegistryStatesAndUsers) {
-    const unsigned seed = setting("KELVARA_RANDOM_SEED", 1), only = setting("KELVARA_RANDOM_CASE", 0);
-    const unsigned cases = only != 0 ? only : setting("KELVARA_RANDOM_CASES", 60);
-    for (unsigned number = only != 0 ? only : 1; number <= cases; ++number) {
-        SCOPED_TRACE("replay: KELVARA_RANDOM_SEED=" + std::to_string(seed) + " KELVARA_RANDOM_CASE=" + std::to_string(number));
-        Case(seed, number).run();
-        if (HasFailure()) break;
-    }
+// One test per case, named by its number, so that the shards share them out.
+class RandomTest : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomTest, RegistryStatesAndUsers) {
+    const unsigned seed = setting("KELVARA_RANDOM_SEED", 1);
+    SCOPED_TRACE("replay: KELVARA_RANDOM_SEED=" + std::to_string(seed) + " KELVARA_RANDOM_CASE=" + std::to_string(GetParam()));
+    Case(seed, GetParam()).run();
 }
+
+const unsigned only = setting("KELVARA_RANDOM_CASE", 0), last = only != 0 ? only : setting("KELVARA_RANDOM_CASES", 60);
+INSTANTIATE_TEST_SUITE_P(Case, RandomTest, testing::Range(only != 0 ? only : 1u, last + 1),
+                         [](const testing::TestParamInfo<unsigned>& info) { return std::to_string(info.param); });
 
 }  // namespace

@@ -63,11 +63,13 @@ std::vector<HWND> children(HWND parent) {
 }
 
 // Wine makes a few objects for the rest of the process at the first click in
-// a dialog, so a throwaway wizard takes one before any handle is counted.
+// a dialog, and GoogleTest a thread at the first trace, so a throwaway wizard
+// takes them before any handle is counted.
 bool WizardHost::warmUp() {
     static bool warm = false;
     if (!warm) {
         warm = true;
+        SCOPED_TRACE("warming up");
         WizardHost first;
         first.open();
         first.click(1);
