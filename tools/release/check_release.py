@@ -68,7 +68,7 @@ def check_headers(pe, fail):
             fail(f"{what} version {major}.{minor}, not 4.0: Windows 95 and NT 4.0 would not load it")
     # Windows loads the program elsewhere when its preferred base is taken,
     # which it can do only with the relocations.
-    relocations = optional.DATA_DIRECTORY[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]]
+    relocations = optional_directory(pe, "IMAGE_DIRECTORY_ENTRY_BASERELOC")
     if header.Characteristics & IMAGE_FILE_RELOCS_STRIPPED:
         fail("relocations stripped (IMAGE_FILE_RELOCS_STRIPPED is set)")
     if relocations.Size == 0 or not getattr(pe, "DIRECTORY_ENTRY_BASERELOC", None):
@@ -105,9 +105,10 @@ def optional_directory(pe, name):
 def resources(pe):
     """{(type, id): [(language, data)]} for every resource with a numeric id."""
     found = {}
-    for kind in getattr(getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None), "entries", []):
-        for item in getattr(kind, "directory", None) and kind.directory.entries or []:
-            for language in getattr(item, "directory", None) and item.directory.entries or []:
+    root = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+    for kind in root.entries if root else []:
+        for item in kind.directory.entries:
+            for language in item.directory.entries:
                 data = pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size)
                 found.setdefault((kind.id, item.id), []).append((language.id, data))
     return found
@@ -264,7 +265,10 @@ def check(data):
         return [f"not a Windows program ({error})"]
     check_headers(pe, faults.append)
     check_imports(pe, faults.append)
-    found = resources(pe)
+    try:
+        found = resources(pe)
+    except AttributeError:
+        return faults + ["the resource directory cannot be read"]
     for check_resource in (check_dialog, check_icon, check_version, check_manifest):
         try:
             check_resource(found, faults.append)
