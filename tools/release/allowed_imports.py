@@ -39,7 +39,7 @@ KERNEL32 = """
     GlobalLock GlobalMemoryStatus GlobalUnlock HeapAlloc HeapCreate
     HeapDestroy HeapFree HeapReAlloc HeapSize InitializeCriticalSection
     InterlockedDecrement InterlockedExchange InterlockedIncrement
-    IsBadReadPtr IsBadWritePtr IsDBCSLeadByte LCMapStringA
+    IsBadReadPtr IsBadWritePtr IsDBCSLeadByte IsDBCSLeadByteEx LCMapStringA
     LeaveCriticalSection LoadLibraryA LoadLibraryExA LoadResource LocalAlloc
     LocalFileTimeToFileTime LocalFree LockResource MapViewOfFile MoveFileA
     MulDiv MultiByteToWideChar OpenEventA OpenMutexA OpenProcess

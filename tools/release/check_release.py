@@ -118,7 +118,7 @@ def one_resource(found, kind, number, what, fail):
     """The data of the only language of a resource; None, with a failure, otherwise."""
     languages = found.get((kind, number), [])
     if len(languages) != 1:
-        fail(f"{what}: {len(languages)} resources with that id, not one")
+        fail(f"{what}: missing" if not languages else f"{what}: {len(languages)} languages of it, not one")
         return None
     return languages[0]
 
