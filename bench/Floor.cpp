@@ -49,11 +49,13 @@ const Child kPageChildren[] = {
 constexpr FeatureCategory kListedCategories[] = {FeatureCategory::Information, FeatureCategory::ResourceSaving,
                                                  FeatureCategory::SecurityPrivacy, FeatureCategory::Other};
 
-// The panel's bar, beside its four rows in view.
+// The panel's bar, beside its four rows in view; of its eight rows, the last
+// view starts at the fifth.
 constexpr Place kPanelBarPlace = {436, kFirstRowTop, 16, checkBoxPlace(0).height + kDescriptionHeight + 3 * kRowStep};
 constexpr short kPanelLastFirstRow = 4;
 
-// The categories' rows made when nothing is installed, and their tops.
+// The categories' rows, all but the source viewer's, which exists only when
+// it is installed: their tops and whether each starts a tab group.
 const struct {
     FeatureRow row;
     int top;
@@ -105,8 +107,8 @@ void makeChildren(HWND dialog) {
 
 INT_PTR CALLBACK floorDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-        SetClassLongPtrA(window, GCLP_HICON,
-                         reinterpret_cast<LONG_PTR>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KELVARA))));
+        HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_KELVARA));
+        SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
         makeChildren(window);
         return TRUE;
     }
