@@ -286,10 +286,10 @@ def summary(data):
 
 
 def main(arguments):
-    if not arguments or arguments[0].startswith("-") and arguments[0] != "--self-check":
-        print("usage: check_release.py [--self-check] PROGRAM", file=sys.stderr)
+    if len(arguments) != 1 or arguments[0].startswith("-"):
+        print("usage: check_release.py PROGRAM", file=sys.stderr)
         return 2
-    path = arguments[-1]
+    path = arguments[0]
     try:
         with open(path, "rb") as program:
             data = program.read()
@@ -302,15 +302,7 @@ def main(arguments):
     if faults:
         return 1
     print(f"check-release: {path}: {summary(data)}")
-    if arguments[0] != "--self-check":
-        return 0
-    import planted_faults
-
-    lines, all_found = planted_faults.self_check(data)
-    print(f"check-release: {len(lines)} faults planted in copies of it, one at a time:")
-    for line in lines:
-        print(f"  {line}")
-    return 0 if all_found else 1
+    return 0
 
 
 if __name__ == "__main__":
