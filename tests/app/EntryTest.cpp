@@ -1,9 +1,8 @@
-// The program's entry, called in this process: the platforms it refuses, with
-// the style Wine's boxes do not show. The real program's refusal and second
-// start are in tests/e2e.
+// The program's entry, called in this process: on the two platforms it runs
+// on, the wizard as a modal dialog, deleted with its controls once it has
+// ended; on the others the refusal, with the style Wine's boxes do not show;
+// and a second start while the first runs.
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "tests/support/WizardHost.h"
 
@@ -11,17 +10,63 @@
 static DWORD platformId = VER_PLATFORM_WIN32s;
 DWORD currentPlatformId() { return platformId; }
 
-TEST(EntryTest, OtherPlatformsGetTheErrorAndNoWizard) {
-    for (const DWORD id : {DWORD{VER_PLATFORM_WIN32s}, DWORD{3}}) {
+namespace {
+
+std::vector<HGDIOBJ> fonts;  // the controls' fonts of the wizard that came up
+
+// Cancels the wizard once it has come up.
+void CALLBACK cancelWizard(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND wizard = FindWindowA("#32770", driver::kWizardTitle);
+    if (wizard == nullptr) return;
+    KillTimer(nullptr, timer);
+    for (HWND child : children(wizard))
+        fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0)));
+    PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Runs the entry; a wizard it shows is cancelled.
+int runEntry() {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, cancelWizard);
+    const int result = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+    KillTimer(nullptr, timer);
+    return result;
+}
+
+}  // namespace
+
+// The named mutex would be seen by a test beside this one in the program, so
+// the second start is tried in the same test, after the others.
+TEST(EntryTest, EveryPlatformThenASecondStart) {
+    RegistrySandbox registry;
+    for (const DWORD id : {0, 1, 2, 3}) {
+        SCOPED_TRACE("platform " + std::to_string(id));
         platformId = id;
+        fonts.clear();
         CallRecorder calls;
         const HANDLE firstFree = nextFreeHandle();
-        EXPECT_EQ(1, WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL));
+        EXPECT_EQ(1, runEntry());
         EXPECT_EQ(firstFree, nextFreeHandle()) << "a handle was left open";
-        ASSERT_EQ(1u, calls.boxes.size());
-        const RecordedBox& box = calls.boxes[0];
-        EXPECT_EQ(std::make_tuple(HWND{}, std::string(expected::kPlatformRefusal), std::string(expected::kCaption), expected::kError),
-                  std::make_tuple(box.owner, box.text, box.caption, box.type));
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, "IE_Kelvara")) << "the mutex outlived the entry";
+        const bool runs = id == VER_PLATFORM_WIN32_WINDOWS || id == VER_PLATFORM_WIN32_NT;
+        EXPECT_EQ(runs ? std::vector<INT_PTR>{IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
+        const std::vector<std::string> refusal = {expected::kPlatformRefusal};
+        EXPECT_EQ(runs ? std::vector<std::string>{} : refusal, calls.boxes);
+        EXPECT_EQ(runs, !fonts.empty());
+        for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control outlived the dialog";
     }
+    // A second start ends at once, bringing forward the first's message box,
+    // or else its wizard, and shows nothing itself.
+    const HANDLE first = CreateMutexA(nullptr, TRUE, "IE_Kelvara");
+    CallRecorder calls;
+    for (const char* title : {expected::kCaption, driver::kWizardTitle}) {
+        const HWND front = CreateWindowExA(0, "STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
+        const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
+        SetForegroundWindow(other);
+        EXPECT_EQ(1, runEntry());
+        EXPECT_EQ(front, GetForegroundWindow()) << title;
+        DestroyWindow(other);
+        DestroyWindow(front);
+    }
+    EXPECT_TRUE(calls.boxes.empty() && calls.endings.empty());
+    CloseHandle(first);
 }

@@ -11,7 +11,8 @@ namespace {
 struct Key {
     HKEY handle = nullptr;
     LONG status;
-    Key(HKEY root, const std::string& path, REGSAM access) : status(RegOpenKeyExA(root, path.c_str(), 0, access, &handle)) {}
+    Key(HKEY root, const std::string& path, REGSAM access)
+        : status(RegOpenKeyExA(root, path.c_str(), 0, access, &handle)) {}
     Key(HKEY root, const std::string& path, DWORD options, bool)
         : status(RegCreateKeyExA(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &handle, nullptr)) {}
     ~Key() { if (handle != nullptr) RegCloseKey(handle); }
@@ -27,41 +28,21 @@ void readInto(HKEY key, const std::string& path, Tree& tree) {
         RegEnumValueA(key, i, name, &nameSize, nullptr, nullptr, value.data.data(), &size);
         nameSize = sizeof name;
     }
-    for (DWORD i = 0; nameSize = sizeof name, RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == ERROR_SUCCESS; ++i) {
+    for (DWORD i = 0; nameSize = sizeof name, RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == 0; ++i) {
         const Key subkey(key, name, KEY_READ);
         if (subkey.status == ERROR_SUCCESS) readInto(subkey.handle, path.empty() ? name : path + "\\" + name, tree);
     }
 }
 
-LONG protect(HKEY root, const std::string& path, const char* descriptorText) {
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(descriptorText, SDDL_REVISION_1, &descriptor, nullptr))
-        return static_cast<LONG>(GetLastError());
-    const Key key(root, path, WRITE_DAC | WRITE_OWNER);
-    const LONG status = key.status != ERROR_SUCCESS ? key.status
-                        : RegSetKeySecurity(key.handle, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, descriptor);
-    LocalFree(descriptor);
-    return status;
-}
-
 }  // namespace
-
-void PrintTo(const Value& value, std::ostream* out) {
-    *out << "type " << value.type << " \"" << std::string(value.data.begin(), value.data.end()) << "\"";
-}
-
-std::string menuKey(const std::string& caption) { return std::string(kMenuExt) + "\\" + caption; }
-
-Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }
-
-Value byte(unsigned char value) { return {REG_BINARY, {value}}; }
 
 LONG create(HKEY root, const std::string& path, DWORD options) { return Key(root, path, options, true).status; }
 
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value) {
     const Key key(root, path, REG_OPTION_NON_VOLATILE, true);
-    return key.status != ERROR_SUCCESS ? key.status
-           : RegSetValueExA(key.handle, name.c_str(), 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
+    const auto size = static_cast<DWORD>(value.data.size());
+    if (key.status != ERROR_SUCCESS) return key.status;
+    return RegSetValueExA(key.handle, name.c_str(), 0, value.type, value.data.data(), size);
 }
 
 Tree read(HKEY root, const std::string& path) {
@@ -72,10 +53,19 @@ Tree read(HKEY root, const std::string& path) {
 }
 
 // Wine lets the owner of a key do anything whatever its rules, hence the new
-// owner. The rights to change the rules again are kept.
-LONG lock(HKEY root, const std::string& path) { return protect(root, path, "O:SYD:P(A;;0xE0019;;;WD)"); }
-
-LONG unlock(HKEY root, const std::string& path) { return protect(root, path, "O:SYD:P(A;;KA;;;WD)"); }
+// owner. The rights to change the rules again are kept: all rights to unlock,
+// reading too or nothing else to lock.
+LONG protect(HKEY root, const std::string& path, Access access) {
+    const char* const rules[] = {"O:SYD:P(A;;KA;;;WD)", "O:SYD:P(A;;0xE0019;;;WD)", "O:SYD:P(A;;0xC0000;;;WD)"};
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(rules[access], SDDL_REVISION_1, &descriptor, nullptr))
+        return static_cast<LONG>(GetLastError());
+    const Key key(root, path, WRITE_DAC | WRITE_OWNER);
+    const SECURITY_INFORMATION parts = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    const LONG status = key.status != ERROR_SUCCESS ? key.status : RegSetKeySecurity(key.handle, parts, descriptor);
+    LocalFree(descriptor);
+    return status;
+}
 
 }  // namespace reg
 
@@ -83,8 +73,8 @@ RegistrySandbox::RegistrySandbox() {
     static int serial = 0;
     scratch = "Software\\KelvaraTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
     // Both made before either root is redirected.
-    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr));
-    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\HKLM").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &machine, nullptr));
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKCU").c_str(), &user));
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKLM").c_str(), &machine));
     EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, user));
     EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine));
 }

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "tools/driver/WizardFacts.h"
+
 // The registry as the tests prepare and inspect it, written with the system's
-// calls directly rather than through the product's key class.
+// calls directly rather than through the product's key class. The paths are
+// the tools' (tools/driver/WizardFacts.h).
 namespace reg {
 
 struct Value {
@@ -16,29 +19,30 @@ struct Value {
     std::vector<unsigned char> data;
     bool operator==(const Value& other) const { return type == other.type && data == other.data; }
 };
-void PrintTo(const Value& value, std::ostream* out);
+inline void PrintTo(const Value& value, std::ostream* out) {
+    *out << "type " << value.type << " \"" << std::string(value.data.begin(), value.data.end()) << "\"";
+}
 using Values = std::map<std::string, Value>;
 // Every key below a root by its path, the root itself as "".
 using Tree = std::map<std::string, Values>;
 
-inline constexpr char kMenuExt[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";
-inline constexpr char kViewSource[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
-inline constexpr char kEditorName[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
-inline constexpr char kPalimo[] = "Software\\Quorvin\\Palimo\\HTML Editor";
 inline constexpr char kScriptBase[] = "http://www.example.com/iekelvara/";
 
-std::string menuKey(const std::string& caption);
-Value text(const std::string& text);  // REG_SZ with its terminator
-Value byte(unsigned char value);      // REG_BINARY, one byte
+inline std::string menuKey(const std::string& caption) { return std::string(driver::kMenuExtPath) + "\\" + caption; }
+// REG_SZ with its terminator; REG_BINARY, one byte.
+inline Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }
+inline Value byte(unsigned char value) { return {REG_BINARY, {value}}; }
 
 LONG create(HKEY root, const std::string& path, DWORD options = REG_OPTION_NON_VOLATILE);
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value);
-// The keys below path, by their path below it.
+// The keys below path, by their path below it; a key the user may not read
+// is left out with everything below it.
 Tree read(HKEY root, const std::string& path = "");
-// Hands the key to the system with read access for everyone, as a machine key
-// is to a user without administrator rights; unlock gives it back.
-LONG lock(HKEY root, const std::string& path);
-LONG unlock(HKEY root, const std::string& path);
+// Hands the key to the system, with read access for everyone or none at all,
+// as a machine key is to a user without administrator rights; Unlocked gives
+// it back.
+enum Access { Unlocked, ReadOnly, Hidden };
+LONG protect(HKEY root, const std::string& path, Access access);
 
 }  // namespace reg
 
@@ -53,8 +57,7 @@ public:
 
 private:
     std::string scratch;
-    HKEY user = nullptr;
-    HKEY machine = nullptr;
+    HKEY user = nullptr, machine = nullptr;
 };
 
 // The handle the system would give out next. A key or other handle left open

@@ -14,17 +14,18 @@ decltype(&MessageBoxA) realMessageBox = nullptr;
 decltype(&EndDialog) realEndDialog = nullptr;
 
 // Points the slot of this program's import table that holds a function at
-// another one, and answers what it held.
-void* swap(void* function, void* replacement) {
+// another one of the same type, and answers what it held.
+template <class Function>
+Function patchImport(Function function, Function replacement) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); module->Name; ++module)
         for (auto* slot = reinterpret_cast<void**>(base + module->FirstThunk); *slot != nullptr; ++slot) {
-            if (*slot != function) continue;
+            if (*slot != reinterpret_cast<void*>(function)) continue;
             DWORD protection = 0;
             VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-            *slot = replacement;
+            *slot = reinterpret_cast<void*>(replacement);
             VirtualProtect(slot, sizeof *slot, protection, &protection);
             return function;
         }
@@ -33,7 +34,16 @@ void* swap(void* function, void* replacement) {
 }
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    recorder->boxes.push_back({owner, text, caption, type});
+    const auto refusal = [&](const expected::Feature& row) { return row.refusal && std::string(text) == row.refusal; };
+    const bool platform = std::string(text) == expected::kPlatformRefusal;
+    const bool notice = text == std::string(expected::kComplete) ||
+                        std::any_of(expected::kFeatures.begin(), expected::kFeatures.end(), refusal);
+    // The wizard's dialog, owner of all but the platform refusal, is this thread's one top-level window.
+    const bool ours = owner && !GetParent(owner) && GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId();
+    EXPECT_EQ(!platform, ours) << text;
+    EXPECT_STREQ(expected::kCaption, caption);
+    EXPECT_EQ(platform ? expected::kError : notice ? expected::kNotice : expected::kWarning, type) << text;
+    recorder->boxes.push_back(text);
     return IDOK;
 }
 
@@ -46,13 +56,13 @@ BOOL WINAPI recordEnding(HWND dialog, INT_PTR result) {
 
 CallRecorder::CallRecorder() {
     recorder = this;
-    realMessageBox = reinterpret_cast<decltype(&MessageBoxA)>(swap(reinterpret_cast<void*>(&MessageBoxA), reinterpret_cast<void*>(&recordBox)));
-    realEndDialog = reinterpret_cast<decltype(&EndDialog)>(swap(reinterpret_cast<void*>(&EndDialog), reinterpret_cast<void*>(&recordEnding)));
+    realMessageBox = patchImport(&MessageBoxA, &recordBox);
+    realEndDialog = patchImport(&EndDialog, &recordEnding);
 }
 
 CallRecorder::~CallRecorder() {
-    swap(reinterpret_cast<void*>(&recordBox), reinterpret_cast<void*>(realMessageBox));
-    swap(reinterpret_cast<void*>(&recordEnding), reinterpret_cast<void*>(realEndDialog));
+    patchImport(&recordBox, realMessageBox);
+    patchImport(&recordEnding, realEndDialog);
 }
 
 std::vector<HWND> children(HWND parent) {
@@ -108,6 +118,13 @@ RECT WizardHost::place(int id) const {
     return rect;
 }
 
+std::vector<std::string> WizardHost::listEntries() const {
+    std::vector<std::string> entries;
+    for (char text[256]; SendMessageA(item(1008), CB_GETLBTEXT, entries.size(), (LPARAM)text) != CB_ERR;)
+        entries.push_back(text);
+    return entries;
+}
+
 std::vector<int> WizardHost::inView() const {
     std::vector<int> ids;
     for (HWND child : children(window))
@@ -122,33 +139,22 @@ bool WizardHost::click(int id) {
 // Choosing from the list notifies the dialog; setting the selection alone does not.
 bool WizardHost::choose(int listIndex) {
     return shown(1008) && enabled(1008) && SendMessageA(item(1008), CB_SETCURSEL, listIndex, 0) != CB_ERR &&
-           (SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(1008))), true);
+           (SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), (LPARAM)item(1008)), true);
 }
 
 bool WizardHost::scroll(int request, int position) {
-    return shown(106) &&
-           (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), reinterpret_cast<LPARAM>(item(106))), true);
+    return shown(106) && (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), (LPARAM)item(106)), true);
 }
 
 bool WizardHost::toggle(int checkId) {
     const char* category = expected::kCategories[expected::feature(checkId).category];
-    const int index = static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(category)));
-    if (!choose(index)) return false;
+    if (!choose(static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, (LPARAM)category)))) return false;
     if (!shown(checkId)) scroll(SB_PAGEDOWN);
     return click(checkId);
 }
 
 std::vector<std::string> WizardHost::takeBoxes() {
-    std::vector<std::string> texts;
-    for (; boxesTaken < calls.boxes.size(); ++boxesTaken) {
-        const RecordedBox& box = calls.boxes[boxesTaken];
-        EXPECT_EQ(window, box.owner) << box.text;
-        EXPECT_EQ(expected::kCaption, box.caption);
-        const bool notice = box.text == expected::kComplete ||
-                            std::any_of(expected::features().begin(), expected::features().end(),
-                                        [&](const expected::Feature& row) { return row.refusal != nullptr && box.text == row.refusal; });
-        EXPECT_EQ(notice ? expected::kNotice : expected::kWarning, box.type) << box.text;
-        texts.push_back(box.text);
-    }
+    const std::vector<std::string> texts(calls.boxes.begin() + boxesTaken, calls.boxes.end());
+    boxesTaken = calls.boxes.size();
     return texts;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,24 +10,19 @@
 #include "app/SetupWizard.h"
 #include "tests/support/Expected.h"
 
-// What one MessageBoxA call asked for. The box itself is not shown: the call
-// answers OK at once.
-struct RecordedBox {
-    HWND owner;
-    std::string text, caption;
-    UINT type;
-};
-
 // While alive, this program's calls of MessageBoxA and EndDialog are recorded
-// through its import table. Wine's boxes show neither MB_TOPMOST nor their
-// icon kind, and a modeless dialog keeps no result.
+// through its import table: Wine's boxes show neither MB_TOPMOST nor their
+// icon kind, and a modeless dialog keeps no result. A box is not shown; the
+// call answers OK at once, once its caption, owner and flags are checked:
+// every box is the wizard's, but the refusal of other platforms, which has
+// none, and each bears the program's caption and the icon its text calls for.
 class CallRecorder {
 public:
     CallRecorder();
     ~CallRecorder();
 
-    std::vector<RecordedBox> boxes;
-    std::vector<INT_PTR> endings;  // the results given to EndDialog
+    std::vector<std::string> boxes;  // their texts
+    std::vector<INT_PTR> endings;    // the results given to EndDialog
 };
 
 // The wizard in this process on a modeless dialog from the program's template,
@@ -52,6 +48,7 @@ public:
     // The ids of the controls in view, in the order they were made.
     std::vector<int> inView() const;
     int selection() const { return static_cast<int>(SendMessageA(item(1008), CB_GETCURSEL, 0, 0)); }
+    std::vector<std::string> listEntries() const;  // the category list's, in order
 
     // Input as a user gives it; false, and nothing sent, where the control is
     // not there for the user: missing, hidden or disabled.
@@ -76,3 +73,10 @@ private:
 
 // In the order they were made, which is the tab order.
 std::vector<HWND> children(HWND parent);
+
+// Every control of every page as the dialog opens, read from the real windows
+// in the order they were made: class, style, place, text, state and font. The
+// source viewer's controls and each upgrade offer exist only when found;
+// ticks holds the check boxes that start ticked (tests/support/OpeningLayout.cpp).
+void expectOpeningLayout(WizardHost& host, bool sourceViewer, bool lexiconOffer, bool plusOffer,
+                         const std::string& editorPath, const std::map<int, bool>& ticks);

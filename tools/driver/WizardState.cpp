@@ -1,11 +1,11 @@
 #include "tools/driver/WizardState.h"
 
+#include "tools/driver/WizardFacts.h"
+
 namespace driver {
 
 namespace {
 
-constexpr char kMenuExtPath[] = "Software\\Microsoft\\Internet Explorer\\MenuExt";  // per user
-constexpr char kSourceViewerPath[] = "SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
 constexpr char kMakerPath[] = "Software\\Quorvin";
 constexpr char kWineSettingsPath[] = "Software\\Wine\\AppDefaults\\setup.exe";
 
@@ -40,7 +40,7 @@ LONG addMenuEntry(const std::string& caption, const std::string& address, unsign
 }
 
 LONG setSourceViewer(const std::string& programPath) {
-    return setString(HKEY_LOCAL_MACHINE, std::string(kSourceViewerPath) + "\\Editor Name", "", programPath);
+    return setString(HKEY_LOCAL_MACHINE, kEditorNamePath, "", programPath);
 }
 
 LONG setWindowsVersion(const std::string& version) {
