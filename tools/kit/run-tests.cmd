@@ -33,8 +33,13 @@ exit /b 0
 set /a programs+=1
 echo.
 echo === %1.exe
-%1.exe --gtest_brief=1
-if errorlevel 1 set failed=%failed% %1.exe
+rem GoogleTest writes its report only once every test has run: without it the
+rem program died on the way, whatever its exit code says.
+set report=%TEMP%\%1-report.xml
+if exist "%report%" del "%report%"
+%1.exe --gtest_brief=1 --gtest_output=xml:"%report%"
+if errorlevel 1 (set failed=%failed% %1.exe) else if not exist "%report%" set failed=%failed% %1.exe
+if exist "%report%" del "%report%"
 goto :eof
 
 :failed
