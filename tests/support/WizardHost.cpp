@@ -6,32 +6,13 @@
 
 #include "app/WizardDialog.h"
 #include "resources/resource.h"
+#include "tests/support/ImportTable.h"
 
 namespace {
 
 CallRecorder* recorder = nullptr;
 decltype(&MessageBoxA) realMessageBox = nullptr;
 decltype(&EndDialog) realEndDialog = nullptr;
-
-// Points the slot of this program's import table that holds a function at
-// another one of the same type, and answers what it held.
-template <class Function>
-Function patchImport(Function function, Function replacement) {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); module->Name; ++module)
-        for (auto* slot = reinterpret_cast<void**>(base + module->FirstThunk); *slot != nullptr; ++slot) {
-            if (*slot != reinterpret_cast<void*>(function)) continue;
-            DWORD protection = 0;
-            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-            *slot = reinterpret_cast<void*>(replacement);
-            VirtualProtect(slot, sizeof *slot, protection, &protection);
-            return function;
-        }
-    ADD_FAILURE() << "the function is not imported";
-    return function;
-}
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     const auto refusal = [&](const expected::Feature& row) { return row.refusal && std::string(text) == row.refusal; };
