@@ -27,20 +27,24 @@ void setMenuEntryPath(RegKey& key, const char* caption) {
 bool SetupWizard::registerMenuEntry(const char* caption, const char* script, DWORD contexts) {
     RegKey key;
     setMenuEntryPath(key, caption);
-    if (key.createKey() != ERROR_SUCCESS) {
-        reportSetupFailure(false);
-        return false;
+    bool created = false;
+    if (key.createKey(created) == ERROR_SUCCESS) {
+        const std::unique_ptr<char[]> address = joinText(kScriptBaseAddress, script);
+        const DWORD text = REG_SZ;
+        const DWORD textSize = static_cast<DWORD>(std::strlen(address.get()) + 1);
+        const DWORD binary = REG_BINARY;
+        const DWORD maskSize = 1;
+        const BYTE mask = static_cast<BYTE>(contexts & 0xFF);
+        if (key.setValue("", &text, reinterpret_cast<const BYTE*>(address.get()), &textSize) == ERROR_SUCCESS &&
+            key.setValue(kContextsValueName, &binary, &mask, &maskSize) == ERROR_SUCCESS)
+            return true;
+        // The browser would show a key without its address or contexts as an
+        // item that does nothing. One made here goes again; one that was
+        // there keeps what it had and what was written.
+        if (created) key.deleteKey();
     }
-    // The two writes are not checked: an entry whose key exists counts as there.
-    const std::unique_ptr<char[]> address = joinText(kScriptBaseAddress, script);
-    DWORD type = REG_SZ;
-    DWORD size = static_cast<DWORD>(std::strlen(address.get()) + 1);
-    key.setValue("", &type, reinterpret_cast<const BYTE*>(address.get()), &size);
-    const BYTE mask = static_cast<BYTE>(contexts & 0xFF);
-    type = REG_BINARY;
-    size = 1;
-    key.setValue(kContextsValueName, &type, &mask, &size);
-    return true;
+    reportSetupFailure(false);
+    return false;
 }
 
 bool SetupWizard::unregisterMenuEntry(const char* caption) {
@@ -111,13 +115,15 @@ void SetupWizard::readSourceViewerSetting() {
     editorPath[read] = '\0';
 }
 
+// The parent key may hold other programs' settings: it goes only when
+// nothing else is left in it, and the setting counts as removed either way.
 bool SetupWizard::removeSourceViewerSetting() {
     RegKey key(HKEY_LOCAL_MACHINE);
     key.setPath(kEditorNamePath);
     LONG status = key.deleteKey();
     if (status == ERROR_SUCCESS) {
         key.setPath(kViewSourceEditorPath);
-        status = key.deleteKey();
+        if (key.isEmpty()) status = key.deleteKey();
     }
     if (status != ERROR_SUCCESS) {
         reportSetupFailure(true);

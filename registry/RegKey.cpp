@@ -36,12 +36,14 @@ LONG RegKey::openKey(bool writable) {
     return status;
 }
 
-LONG RegKey::createKey() {
+LONG RegKey::createKey(bool& created) {
     close();
-    HKEY created = nullptr;
+    HKEY opened = nullptr;
+    DWORD disposition = 0;
     const LONG status = RegCreateKeyExA(root, path.get(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                                        &created, nullptr);
-    if (status == ERROR_SUCCESS) handle = created;
+                                        &opened, &disposition);
+    if (status == ERROR_SUCCESS) handle = opened;
+    created = status == ERROR_SUCCESS && disposition == REG_CREATED_NEW_KEY;
     return status;
 }
 
@@ -89,4 +91,15 @@ bool RegKey::exists() {
     if (RegOpenKeyExA(root, path.get(), 0, KEY_READ, &probe) != ERROR_SUCCESS) return false;
     RegCloseKey(probe);
     return true;
+}
+
+bool RegKey::isEmpty() {
+    HKEY probe = nullptr;
+    if (RegOpenKeyExA(root, path.get(), 0, KEY_QUERY_VALUE, &probe) != ERROR_SUCCESS) return false;
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    const LONG status = RegQueryInfoKeyA(probe, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                                         nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(probe);
+    return status == ERROR_SUCCESS && subkeys == 0 && values == 0;
 }

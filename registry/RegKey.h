@@ -21,8 +21,9 @@ public:
 
     // Both close a handle already held first; on failure no handle is left.
     LONG openKey(bool writable);
-    // Opens the key when it already exists; its values stay.
-    LONG createKey();
+    // Opens the key when it already exists; its values stay. created tells
+    // which, so that a caller can take back a key it made.
+    LONG createKey(bool& created);
     // Works on the path alone, open handle or not. A key with subkeys is not
     // deleted: ERROR_ACCESS_DENIED, as the NT family answers, on every system.
     LONG deleteKey();
@@ -38,8 +39,10 @@ public:
     // over kCompareLimit bytes are never equal.
     bool valueEquals(const char* name, const DWORD* type, const BYTE* data, const DWORD* size);
 
-    // Opens and closes a handle of its own; the held handle is left alone.
+    // Both open and close a handle of their own; the held handle is left alone.
     bool exists();
+    // False also when the key cannot be read: then it may hold anything.
+    bool isEmpty();
 
     static constexpr DWORD kCompareLimit = 260;
 
