@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/InstanceGuard.h"
+#include "app/LibraryLoading.h"
 #include "app/Platform.h"
 #include "app/SetupWizard.h"
 #include "app/WizardDialog.h"
@@ -11,6 +12,8 @@
 #include "resources/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    restrictLibraryLoading();
+
     // Every outcome the wizard itself produces ends the process with 1.
     int result = 1;
     InstanceGuard guard(KELVARA_MESSAGE_CAPTION, KELVARA_WIZARD_TITLE, kMutexName);

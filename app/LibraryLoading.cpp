@@ -1,0 +1,25 @@
+#include "app/LibraryLoading.h"
+
+// Looked up, not imported: Windows 95 and NT 4.0 would refuse to start a
+// program that imports either. GetProcAddress's own type fits neither call;
+// the plain function type between them is the one compilers take as generic.
+template <typename Call>
+static Call lookUp(HMODULE kernel, const char* name) {
+    return reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(kernel, name)));
+}
+
+bool restrictLibraryLoading(HMODULE kernel) {
+    const auto systemOnly = lookUp<BOOL(WINAPI*)(DWORD)>(kernel, "SetDefaultDllDirectories");
+    if (systemOnly != nullptr && systemOnly(LOAD_LIBRARY_SEARCH_SYSTEM32)) return true;
+    const auto setDirectory = lookUp<BOOL(WINAPI*)(LPCSTR)>(kernel, "SetDllDirectoryA");
+    if (setDirectory == nullptr || !setDirectory("")) return false;
+    // That takes only the current folder out of the search; the program's own
+    // still comes first. A library already loaded is found by its name alone,
+    // so the theme library, loaded here from the system folder and never
+    // freed, is the one the first window gets.
+    char path[MAX_PATH + 16];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    lstrcpyA(path + length, "\\uxtheme.dll");
+    return LoadLibraryA(path) != nullptr;
+}
