@@ -4,7 +4,7 @@
 // and a second start while the first runs.
 #include <gtest/gtest.h>
 
-#include "tests/support/WizardHost.h"
+#include "tests/support/GivenBack.h"
 
 // The entry asks this test program which platform it runs on.
 static DWORD platformId = VER_PLATFORM_WIN32s;
@@ -19,8 +19,7 @@ void CALLBACK cancelWizard(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND wizard = FindWindowA("#32770", driver::kWizardTitle);
     if (wizard == nullptr) return;
     KillTimer(nullptr, timer);
-    for (HWND child : children(wizard))
-        fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0)));
+    fonts = controlFonts(wizard);
     PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0);
 }
 
@@ -45,14 +44,12 @@ TEST(EntryTest, EveryPlatformThenASecondStart) {
         CallRecorder calls;
         const HANDLE firstFree = nextFreeHandle();
         EXPECT_EQ(1, runEntry());
-        EXPECT_EQ(firstFree, nextFreeHandle()) << "a handle was left open";
+        expectGivenBack(fonts, firstFree);
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, "IE_Kelvara")) << "the mutex outlived the entry";
         const bool runs = id == VER_PLATFORM_WIN32_WINDOWS || id == VER_PLATFORM_WIN32_NT;
         EXPECT_EQ(runs ? std::vector<INT_PTR>{IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
-        const std::vector<std::string> refusal = {expected::kPlatformRefusal};
-        EXPECT_EQ(runs ? std::vector<std::string>{} : refusal, calls.boxes);
+        EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, expected::kPlatformRefusal), calls.boxes);
         EXPECT_EQ(runs, !fonts.empty());
-        for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control outlived the dialog";
     }
     // A second start ends at once, bringing forward the first's message box,
     // or else its wizard, and shows nothing itself.

@@ -84,7 +84,12 @@ RegistrySandbox::~RegistrySandbox() {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegCloseKey(machine);
     RegCloseKey(user);
-    RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+    // Deepest first, a key's subkeys sorting after it: the NT family refuses
+    // to delete a key that has subkeys, and RegDeleteTreeA, which would, came
+    // only with Vista.
+    const reg::Tree keys = reg::read(HKEY_CURRENT_USER, scratch);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        EXPECT_EQ(0, RegDeleteKeyA(HKEY_CURRENT_USER, (scratch + (key->first.empty() ? "" : "\\") + key->first).c_str()));
 }
 
 // Handles are given out lowest first, and registry keys share the table with

@@ -6,6 +6,7 @@
 
 #include "app/WizardDialog.h"
 #include "resources/resource.h"
+#include "tests/support/GivenBack.h"
 #include "tests/support/ImportTable.h"
 
 namespace {
@@ -70,13 +71,10 @@ bool WizardHost::warmUp() {
 }
 
 WizardHost::~WizardHost() {
-    std::vector<HGDIOBJ> fonts;
-    for (HWND child : children(window))
-        if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0))) fonts.push_back(font);
+    const std::vector<HGDIOBJ> fonts = controlFonts(window);
     if (window != nullptr) DestroyWindow(window);
     wizard.reset();
-    for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control's font outlived it";
-    if (firstFreeHandle != nullptr) EXPECT_EQ(firstFreeHandle, nextFreeHandle()) << "a handle was left open";
+    expectGivenBack(fonts, firstFreeHandle);
 }
 
 void WizardHost::open() {

@@ -77,7 +77,9 @@ def check_headers(pe, fail):
         fail(f"link time stamp 0x{header.TimeDateStamp:08x}: two builds of one commit would differ")
 
 
-def check_imports(pe, fail):
+def check_imports(pe, fail, allowed=ALLOWED,
+                  lacking="which Windows 98 and NT 4.0 do not both export (tools/release/allowed_imports.py)"):
+    """Every import by name, from the DLLs of allowed and among its functions; lacking ends the failure."""
     delayed = optional_directory(pe, "IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT")
     if delayed.Size != 0:
         fail("delay-loaded imports, which this check cannot vouch for")
@@ -86,16 +88,15 @@ def check_imports(pe, fail):
         fail("no import table")
     for descriptor in descriptors:
         dll = descriptor.dll.decode("ascii", "replace")
-        allowed = ALLOWED.get(dll.lower())
-        if allowed is None:
+        functions = allowed.get(dll.lower())
+        if functions is None:
             fail(f"imports from {dll}, which is not one of KERNEL32, USER32, GDI32, ADVAPI32 and msvcrt.dll")
             continue
         for entry in descriptor.imports:
             if entry.import_by_ordinal:
                 fail(f"imports {dll} ordinal {entry.ordinal}: ordinals differ from one Windows to the next")
-            elif entry.name.decode("ascii", "replace") not in allowed:
-                fail(f"imports {dll} {entry.name.decode('ascii', 'replace')}, "
-                     "which Windows 98 and NT 4.0 do not both export (tools/release/allowed_imports.py)")
+            elif entry.name.decode("ascii", "replace") not in functions:
+                fail(f"imports {dll} {entry.name.decode('ascii', 'replace')}, {lacking}")
 
 
 def optional_directory(pe, name):
