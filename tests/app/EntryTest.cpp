@@ -1,7 +1,8 @@
 // The program's entry, called in this process: on the two platforms it runs
 // on, the wizard as a modal dialog, deleted with its controls once it has
 // ended; on the others the refusal, with the style Wine's boxes do not show;
-// and a second start while the first runs.
+// its first step, after which a library beside the program no longer loads
+// by name; and a second start while the first runs.
 #include <gtest/gtest.h>
 
 #include "tests/support/GivenBack.h"
@@ -51,6 +52,11 @@ TEST(EntryTest, EveryPlatformThenASecondStart) {
         EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, expected::kPlatformRefusal), calls.boxes);
         EXPECT_EQ(runs, !fonts.empty());
     }
+    // Only the newer call can leave the program's own folder out; without it
+    // (Windows XP as it shipped) the library still loads.
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("beside.dll")) << "run from the test program's folder";
+    const bool systemOnly = GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories") != nullptr;
+    EXPECT_EQ(systemOnly, LoadLibraryA("beside.dll") == nullptr) << "library loads by name after the entry";
     // A second start ends at once, bringing forward the first's message box,
     // or else its wizard, and shows nothing itself.
     const HANDLE first = CreateMutexA(nullptr, TRUE, "IE_Kelvara");

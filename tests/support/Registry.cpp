@@ -1,32 +1,31 @@
 #include "tests/support/Registry.h"
 
 #include <gtest/gtest.h>
-#include <sddl.h>
 
 namespace reg {
 
 namespace {
 
-// Opened, or made with options, for one helper and closed again.
+// Opened, or made, for one helper and closed again.
 struct Key {
     HKEY handle = nullptr;
     LONG status;
     Key(HKEY root, const std::string& path, REGSAM access)
         : status(RegOpenKeyExA(root, path.c_str(), 0, access, &handle)) {}
-    Key(HKEY root, const std::string& path, DWORD options, bool)
-        : status(RegCreateKeyExA(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &handle, nullptr)) {}
+    Key(HKEY root, const std::string& path)
+        : status(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr)) {}
     ~Key() { if (handle != nullptr) RegCloseKey(handle); }
 };
 
 void readInto(HKEY key, const std::string& path, Tree& tree) {
     Values& values = tree[path];
+    // Each value in one call: the tests' values are far smaller than this.
     char name[1024];
-    DWORD nameSize = sizeof name, type = 0, size = 0;
-    for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) == ERROR_SUCCESS; ++i) {
-        Value& value = values[std::string(name, nameSize)] = {type, std::vector<unsigned char>(size)};
-        nameSize = sizeof name;
-        RegEnumValueA(key, i, name, &nameSize, nullptr, nullptr, value.data.data(), &size);
-        nameSize = sizeof name;
+    unsigned char data[4096];
+    DWORD nameSize = sizeof name, type = 0, size = sizeof data;
+    for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &size) == ERROR_SUCCESS; ++i) {
+        values[std::string(name, nameSize)] = {type, std::vector<unsigned char>(data, data + size)};
+        nameSize = sizeof name, size = sizeof data;
     }
     for (DWORD i = 0; nameSize = sizeof name, RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == 0; ++i) {
         const Key subkey(key, name, KEY_READ);
@@ -36,10 +35,10 @@ void readInto(HKEY key, const std::string& path, Tree& tree) {
 
 }  // namespace
 
-LONG create(HKEY root, const std::string& path, DWORD options) { return Key(root, path, options, true).status; }
+LONG create(HKEY root, const std::string& path) { return Key(root, path).status; }
 
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value) {
-    const Key key(root, path, REG_OPTION_NON_VOLATILE, true);
+    const Key key(root, path);
     const auto size = static_cast<DWORD>(value.data.size());
     if (key.status != ERROR_SUCCESS) return key.status;
     return RegSetValueExA(key.handle, name.c_str(), 0, value.type, value.data.data(), size);
@@ -52,26 +51,13 @@ Tree read(HKEY root, const std::string& path) {
     return tree;
 }
 
-// Wine lets the owner of a key do anything whatever its rules, hence the new
-// owner. The rights to change the rules again are kept: all rights to unlock,
-// reading too or nothing else to lock.
-LONG protect(HKEY root, const std::string& path, Access access) {
-    const char* const rules[] = {"O:SYD:P(A;;KA;;;WD)", "O:SYD:P(A;;0xE0019;;;WD)", "O:SYD:P(A;;0xC0000;;;WD)"};
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(rules[access], SDDL_REVISION_1, &descriptor, nullptr))
-        return static_cast<LONG>(GetLastError());
-    const Key key(root, path, WRITE_DAC | WRITE_OWNER);
-    const SECURITY_INFORMATION parts = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
-    const LONG status = key.status != ERROR_SUCCESS ? key.status : RegSetKeySecurity(key.handle, parts, descriptor);
-    LocalFree(descriptor);
-    return status;
-}
-
 }  // namespace reg
 
 RegistrySandbox::RegistrySandbox() {
     static int serial = 0;
-    scratch = "Software\\KelvaraTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    // A killed run leaves its keys behind, and process ids come round again.
+    scratch = "Software\\KelvaraTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) +
+              "-" + std::to_string(++serial);
     // Both made before either root is redirected.
     EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKCU").c_str(), &user));
     EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\HKLM").c_str(), &machine));

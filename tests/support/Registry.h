@@ -33,16 +33,11 @@ inline std::string menuKey(const std::string& caption) { return std::string(driv
 inline Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }
 inline Value byte(unsigned char value) { return {REG_BINARY, {value}}; }
 
-LONG create(HKEY root, const std::string& path, DWORD options = REG_OPTION_NON_VOLATILE);
+LONG create(HKEY root, const std::string& path);
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value);
 // The keys below path, by their path below it; a key the user may not read
 // is left out with everything below it.
 Tree read(HKEY root, const std::string& path = "");
-// Hands the key to the system, with read access for everyone or none at all,
-// as a machine key is to a user without administrator rights; Unlocked gives
-// it back.
-enum Access { Unlocked, ReadOnly, Hidden };
-LONG protect(HKEY root, const std::string& path, Access access);
 
 }  // namespace reg
 
