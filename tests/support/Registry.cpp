@@ -37,6 +37,14 @@ void readInto(HKEY key, const std::string& path, Tree& tree) {
 
 LONG create(HKEY root, const std::string& path) { return Key(root, path).status; }
 
+// A caption's double-byte characters may end in the byte of a backslash.
+Values& add(Tree& tree, const std::string& key) {
+    tree[""];
+    for (size_t i = 0; i < key.size(); i += IsDBCSLeadByte(static_cast<BYTE>(key[i])) ? 2 : 1)
+        if (key[i] == '\\') tree[key.substr(0, i)];
+    return tree[key];
+}
+
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value) {
     const Key key(root, path);
     const auto size = static_cast<DWORD>(value.data.size());

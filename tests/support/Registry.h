@@ -34,6 +34,9 @@ inline Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text
 inline Value byte(unsigned char value) { return {REG_BINARY, {value}}; }
 
 LONG create(HKEY root, const std::string& path);
+// The key's values in tree, the key made with its parents where missing, as
+// the registry would make them.
+Values& add(Tree& tree, const std::string& key);
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value);
 // The keys below path, by their path below it; a key the user may not read
 // is left out with everything below it.

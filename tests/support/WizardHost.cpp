@@ -125,10 +125,14 @@ bool WizardHost::scroll(int request, int position) {
     return shown(106) && (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), (LPARAM)item(106)), true);
 }
 
+// A user already in the feature's category with the feature in view just clicks.
 bool WizardHost::toggle(int checkId) {
     const char* category = expected::kCategories[expected::feature(checkId).category];
-    if (!choose(static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, (LPARAM)category)))) return false;
-    if (!shown(checkId)) scroll(SB_PAGEDOWN);
+    const int entry = static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, (LPARAM)category));
+    if (entry != selection() || !shown(checkId)) {
+        if (!choose(entry)) return false;
+        if (!shown(checkId)) scroll(SB_PAGEDOWN);
+    }
     return click(checkId);
 }
 
