@@ -114,8 +114,8 @@ std::mt19937 engine(unsigned seed, unsigned number, unsigned attempt) {
 class Case {
 public:
     // Keys the wizard cannot delete come in four strengths. The first case
-    // walks the panel's bar through its steps. fault names a registry call
-    // that is refused when the case runs.
+    // walks the panel's bar through its steps. fault names the registry call
+    // that is refused when the case runs, whose effects the case works out.
     Case(unsigned seed, unsigned number, unsigned attempt, const RegistryCall* fault = nullptr)
         : attempt(attempt), random(engine(seed, number, attempt)), heat(pick(4)), scrolls(number == 1),
           fault(fault) {
@@ -160,12 +160,11 @@ private:
         if (trouble(2)) reg::add(user, reg::menuKey(entry.caption) + "\\Child");
     }
 
-    // With twoMoves, Host Redirector and URI Grabber are found only under
-    // their older captions, and URI Grabber's has a subkey that keeps it: so
-    // when Host Redirector's move is refused, the order of the two reports
-    // is the order of the probes.
-    // Drawn as the registry would read it back; written only when the case
-    // runs, so that a draw costs no registry calls.
+    // Drawn as the registry would read it back, and written only when the
+    // case runs, so that a draw costs no registry calls. With twoMoves, Host
+    // Redirector and URI Grabber are found only under their older captions,
+    // and URI Grabber's has a subkey that keeps it: so when Host Redirector's
+    // move is refused, the order of the two reports is the order of the probes.
     void drawState(bool twoMoves) {
         reg::add(user, driver::kMenuExtPath), reg::add(machine, "");
         for (const Feature& feature : kFeatures) {
