@@ -280,7 +280,6 @@ private:
         }
         upgradePage = outdated[0] || outdated[1];
         couriers = installed[kXdrive] || installed[kIdrive];
-        // Key names are compared without case, as the system does.
         const auto editor = machine.find(driver::kEditorNamePath);
         const bool found = editor != machine.end() && !failsOpen(HKEY_LOCAL_MACHINE, editor->first, KEY_READ);
         palimo = found && machine.count(kPalimo) && !failsOpen(HKEY_LOCAL_MACHINE, driver::kPalimoPath, KEY_READ);
