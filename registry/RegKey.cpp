@@ -50,17 +50,20 @@ LONG RegKey::createKey(bool& created) {
 // The 95 family deletes a key together with all its subkeys, the NT family
 // refuses. The keys the wizard deletes can hold other programs' subkeys, so
 // both families refuse alike, before anything is deleted. A key that cannot
-// be opened is left to RegDeleteKeyA, which reports it as it always has.
+// even be looked into is refused too, with the open's own status: the open
+// may have failed for want of resources while the key holds subkeys, which
+// the 95 family's delete would take along. An absent key fails here as the
+// delete itself would.
 LONG RegKey::deleteKey() {
     HKEY probe = nullptr;
-    if (RegOpenKeyExA(root, path.get(), 0, KEY_ENUMERATE_SUB_KEYS, &probe) == ERROR_SUCCESS) {
-        // Too small for any name: every answer but "no more" means a subkey.
-        char name[1];
-        DWORD size = sizeof name;
-        const LONG first = RegEnumKeyExA(probe, 0, name, &size, nullptr, nullptr, nullptr, nullptr);
-        RegCloseKey(probe);
-        if (first != ERROR_NO_MORE_ITEMS) return ERROR_ACCESS_DENIED;
-    }
+    const LONG opened = RegOpenKeyExA(root, path.get(), 0, KEY_ENUMERATE_SUB_KEYS, &probe);
+    if (opened != ERROR_SUCCESS) return opened;
+    // Too small for any name: every answer but "no more" means a subkey.
+    char name[1];
+    DWORD size = sizeof name;
+    const LONG first = RegEnumKeyExA(probe, 0, name, &size, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(probe);
+    if (first != ERROR_NO_MORE_ITEMS) return ERROR_ACCESS_DENIED;
     return RegDeleteKeyA(root, path.get());
 }
 

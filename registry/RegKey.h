@@ -25,7 +25,8 @@ public:
     // which, so that a caller can take back a key it made.
     LONG createKey(bool& created);
     // Works on the path alone, open handle or not. A key with subkeys is not
-    // deleted: ERROR_ACCESS_DENIED, as the NT family answers, on every system.
+    // deleted: ERROR_ACCESS_DENIED, as the NT family answers, on every system;
+    // nor one that cannot be opened to look for them: the open's status.
     LONG deleteKey();
 
     // "" names the key's default value. type may be null. Sizes are in bytes
