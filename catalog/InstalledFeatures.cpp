@@ -2,6 +2,7 @@
 // Entries written under older captions are moved to the current ones here,
 // before the wizard is shown; that move stays even if the user cancels.
 #include "app/SetupWizard.h"
+#include "catalog/DetectionOrder.h"
 #include "catalog/FeatureCatalog.h"
 #include "registry/MenuEntries.h"
 #include "registry/RegKey.h"
@@ -9,14 +10,6 @@
 
 namespace {
 
-// The rows in the order they are probed, which is also the order of the
-// migrations' registry writes. The source viewer's row is read separately.
-constexpr FeatureRow kDetectionOrder[] = {
-    FeatureRow::PictureGatherer, FeatureRow::PortalLexicon,    FeatureRow::PortalLexiconPlus, FeatureRow::FreewareFinder,
-    FeatureRow::OmniQuery,       FeatureRow::UriGrabber,       FeatureRow::PolyglotRelay,     FeatureRow::HostRedirector,
-    FeatureRow::XdriveCourier,   FeatureRow::IdriveCourier,    FeatureRow::HereOpener,        FeatureRow::FormSentinel,
-    FeatureRow::TargetRevealer,  FeatureRow::RemoteMarkupPeek, FeatureRow::CrumbViewer,       FeatureRow::PaneUnwrapper,
-};
 constexpr bool everyMenuRowOnce() {
     constexpr int count = sizeof kDetectionOrder / sizeof kDetectionOrder[0];
     if (count != FeatureCatalog::kRowCount - 1) return false;
