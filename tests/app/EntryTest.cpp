@@ -5,6 +5,8 @@
 // by name; and a second start while the first runs.
 #include <gtest/gtest.h>
 
+#include "app/WizardTexts.h"
+#include "resources/ProductNames.h"
 #include "tests/support/GivenBack.h"
 
 // The entry asks this test program which platform it runs on.
@@ -43,13 +45,13 @@ TEST(EntryTest, EveryPlatformThenASecondStart) {
         platformId = id;
         fonts.clear();
         CallRecorder calls;
-        const HANDLE firstFree = nextFreeHandle();
+        const DWORD_PTR handles = handleMark();
         EXPECT_EQ(1, runEntry());
-        expectGivenBack(fonts, firstFree);
+        expectGivenBack(fonts, handles);
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, "IE_Kelvara")) << "the mutex outlived the entry";
         const bool runs = id == VER_PLATFORM_WIN32_WINDOWS || id == VER_PLATFORM_WIN32_NT;
         EXPECT_EQ(runs ? std::vector<INT_PTR>{IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
-        EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, expected::kPlatformRefusal), calls.boxes);
+        EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, kPlatformRefusal), calls.boxes);
         EXPECT_EQ(runs, !fonts.empty());
     }
     // Only the newer call can leave the program's own folder out; without it
@@ -61,7 +63,7 @@ TEST(EntryTest, EveryPlatformThenASecondStart) {
     // or else its wizard, and shows nothing itself.
     const HANDLE first = CreateMutexA(nullptr, TRUE, "IE_Kelvara");
     CallRecorder calls;
-    for (const char* title : {expected::kCaption, driver::kWizardTitle}) {
+    for (const char* title : {KELVARA_MESSAGE_CAPTION, driver::kWizardTitle}) {
         const HWND front = CreateWindowExA(0, "STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         SetForegroundWindow(other);

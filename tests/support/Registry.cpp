@@ -86,12 +86,15 @@ RegistrySandbox::~RegistrySandbox() {
         EXPECT_EQ(0, RegDeleteKeyA(HKEY_CURRENT_USER, (scratch + (key->first.empty() ? "" : "\\") + key->first).c_str()));
 }
 
-// Handles are given out lowest first, and registry keys share the table with
-// the kernel's objects, so an event shows whether a handle below it is still
-// in use. A named one, so that the directory Wine opens for the first named
-// object of a process is open before the first count.
-HANDLE nextFreeHandle() {
-    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, "KelvaraHandleProbe");
+// The process's handle count, where the system keeps one. Wine answers 0,
+// but gives handles out lowest first, registry keys sharing the table with
+// the kernel's objects: there the handle it would give out next shows a
+// handle left open below it. A named one, so that the directory Wine opens
+// for the first named object of a process is open before the first mark.
+DWORD_PTR handleMark() {
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
+    const HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, "KelvaraHandleProbe");
     CloseHandle(probe);
-    return probe;
+    return reinterpret_cast<DWORD_PTR>(probe);
 }

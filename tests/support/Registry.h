@@ -26,8 +26,6 @@ using Values = std::map<std::string, Value>;
 // Every key below a root by its path, the root itself as "".
 using Tree = std::map<std::string, Values>;
 
-inline constexpr char kScriptBase[] = "http://www.example.com/iekelvara/";
-
 inline std::string menuKey(const std::string& caption) { return std::string(driver::kMenuExtPath) + "\\" + caption; }
 // REG_SZ with its terminator; REG_BINARY, one byte.
 inline Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }
@@ -58,6 +56,6 @@ private:
     HKEY user = nullptr, machine = nullptr;
 };
 
-// The handle the system would give out next. A key or other handle left open
-// anywhere in the process makes it another one.
-HANDLE nextFreeHandle();
+// A mark of the handles open in the process: a key or other handle left open
+// anywhere in it makes the mark another one.
+DWORD_PTR handleMark();

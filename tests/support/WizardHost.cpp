@@ -3,28 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/WizardDialog.h"
+#include "app/WizardTexts.h"
+#include "resources/ProductNames.h"
 #include "resources/resource.h"
 #include "tests/support/GivenBack.h"
 #include "tests/support/ImportTable.h"
 
 namespace {
 
+constexpr int kList = kCategoryComboId;
 CallRecorder* recorder = nullptr;
 decltype(&MessageBoxA) realMessageBox = nullptr;
 decltype(&EndDialog) realEndDialog = nullptr;
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    const auto refusal = [&](const expected::Feature& row) { return row.refusal && std::string(text) == row.refusal; };
-    const bool platform = std::string(text) == expected::kPlatformRefusal;
-    const bool notice = text == std::string(expected::kComplete) ||
-                        std::any_of(expected::kFeatures.begin(), expected::kFeatures.end(), refusal);
+    const auto refusal = [&](const FeatureEntry& row) { return row.refusalMessage && !std::strcmp(text, row.refusalMessage); };
+    const bool platform = text == std::string(kPlatformRefusal);
+    const bool notice = text == std::string(kSetupComplete) ||
+                        std::any_of(FeatureCatalog::rows().begin(), FeatureCatalog::rows().end(), refusal);
     // The wizard's dialog, owner of all but the platform refusal, is this thread's one top-level window.
     const bool ours = owner && !GetParent(owner) && GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId();
     EXPECT_EQ(!platform, ours) << text;
-    EXPECT_STREQ(expected::kCaption, caption);
-    EXPECT_EQ(platform ? expected::kError : notice ? expected::kNotice : expected::kWarning, type) << text;
+    EXPECT_STREQ(KELVARA_MESSAGE_CAPTION, caption);
+    EXPECT_EQ(platform ? 0x40010u : notice ? 0x40040u : 0x40030u, type) << text;
     recorder->boxes.push_back(text);
     return IDOK;
 }
@@ -64,8 +68,8 @@ bool WizardHost::warmUp() {
         SCOPED_TRACE("warming up");
         WizardHost first;
         first.open();
-        first.click(1);
-        first.firstFreeHandle = nullptr;
+        first.click(kNextButtonId);
+        first.handles = 0;
     }
     return warm;
 }
@@ -74,11 +78,11 @@ WizardHost::~WizardHost() {
     const std::vector<HGDIOBJ> fonts = controlFonts(window);
     if (window != nullptr) DestroyWindow(window);
     wizard.reset();
-    expectGivenBack(fonts, firstFreeHandle);
+    expectGivenBack(fonts, handles);
 }
 
 void WizardHost::open() {
-    firstFreeHandle = nextFreeHandle();
+    handles = handleMark();
     activeWizard = wizard.get();
     window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_WIZARD), nullptr, wizardDialogProc, 0);
     ASSERT_NE(nullptr, window) << "error " << GetLastError();
@@ -99,16 +103,9 @@ RECT WizardHost::place(int id) const {
 
 std::vector<std::string> WizardHost::listEntries() const {
     std::vector<std::string> entries;
-    for (char text[256]; SendMessageA(item(1008), CB_GETLBTEXT, entries.size(), (LPARAM)text) != CB_ERR;)
+    for (char text[256]; SendMessageA(item(kList), CB_GETLBTEXT, entries.size(), (LPARAM)text) != CB_ERR;)
         entries.push_back(text);
     return entries;
-}
-
-std::vector<int> WizardHost::inView() const {
-    std::vector<int> ids;
-    for (HWND child : children(window))
-        if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
-    return ids;
 }
 
 bool WizardHost::click(int id) {
@@ -117,18 +114,19 @@ bool WizardHost::click(int id) {
 
 // Choosing from the list notifies the dialog; setting the selection alone does not.
 bool WizardHost::choose(int listIndex) {
-    return shown(1008) && enabled(1008) && SendMessageA(item(1008), CB_SETCURSEL, listIndex, 0) != CB_ERR &&
-           (SendMessageA(window, WM_COMMAND, MAKEWPARAM(1008, CBN_SELCHANGE), (LPARAM)item(1008)), true);
+    return shown(kList) && enabled(kList) && SendMessageA(item(kList), CB_SETCURSEL, listIndex, 0) != CB_ERR &&
+           (SendMessageA(window, WM_COMMAND, MAKEWPARAM(kList, CBN_SELCHANGE), (LPARAM)item(kList)), true);
 }
 
 bool WizardHost::scroll(int request, int position) {
-    return shown(106) && (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), (LPARAM)item(106)), true);
+    const HWND bar = item(kPanelScrollBarId);
+    return shown(kPanelScrollBarId) && (SendMessageA(window, WM_VSCROLL, MAKEWPARAM(request, position), (LPARAM)bar), 1);
 }
 
 // A user already in the feature's category with the feature in view just clicks.
 bool WizardHost::toggle(int checkId) {
-    const char* category = expected::kCategories[expected::feature(checkId).category];
-    const int entry = static_cast<int>(SendMessageA(item(1008), CB_FINDSTRINGEXACT, -1, (LPARAM)category));
+    const char* category = FeatureCatalog::categoryText(feature(checkId).category);
+    const int entry = static_cast<int>(SendMessageA(item(kList), CB_FINDSTRINGEXACT, -1, (LPARAM)category));
     if (entry != selection() || !shown(checkId)) {
         if (!choose(entry)) return false;
         if (!shown(checkId)) scroll(SB_PAGEDOWN);
@@ -140,4 +138,15 @@ std::vector<std::string> WizardHost::takeBoxes() {
     const std::vector<std::string> texts(calls.boxes.begin() + boxesTaken, calls.boxes.end());
     boxesTaken = calls.boxes.size();
     return texts;
+}
+
+const FeatureEntry& feature(int checkBoxId) {
+    const auto rows = FeatureCatalog::rows();
+    return *std::find_if(rows.begin(), rows.end(), [&](const FeatureEntry& row) { return row.checkBoxId == checkBoxId; });
+}
+
+const char* movedCaption(const FeatureEntry& feature) {
+    for (const LegacyCaption& legacy : feature.legacyCaptions)
+        if (legacy.mode == LegacyMode::Migrate) return legacy.oldCaption;
+    return nullptr;
 }

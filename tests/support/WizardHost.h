@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/ControlIds.h"
 #include "app/SetupWizard.h"
-#include "tests/support/Expected.h"
+#include "catalog/FeatureCatalog.h"
+#include "tests/support/Registry.h"
 
 // While alive, this program's calls of MessageBoxA and EndDialog are recorded
 // through its import table: Wine's boxes show neither MB_TOPMOST nor their
@@ -45,9 +46,7 @@ public:
     bool ticked(int id) const { return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string text(int id) const;
     RECT place(int id) const;  // in the dialog's client area
-    // The ids of the controls in view, in the order they were made.
-    std::vector<int> inView() const;
-    int selection() const { return static_cast<int>(SendMessageA(item(1008), CB_GETCURSEL, 0, 0)); }
+    int selection() const { return static_cast<int>(SendMessageA(item(kCategoryComboId), CB_GETCURSEL, 0, 0)); }
     std::vector<std::string> listEntries() const;  // the category list's, in order
 
     // Input as a user gives it; false, and nothing sent, where the control is
@@ -67,16 +66,15 @@ public:
 private:
     std::unique_ptr<SetupWizard> wizard{new SetupWizard(GetModuleHandleA(nullptr))};
     HWND window = nullptr;
-    HANDLE firstFreeHandle = nullptr;
+    DWORD_PTR handles = 0;
     size_t boxesTaken = 0;
 };
 
 // In the order they were made, which is the tab order.
 std::vector<HWND> children(HWND parent);
 
-// Every control of every page as the dialog opens, read from the real windows
-// in the order they were made: class, style, place, text, state and font. The
-// source viewer's controls and each upgrade offer exist only when found;
-// ticks holds the check boxes that start ticked (tests/support/OpeningLayout.cpp).
-void expectOpeningLayout(WizardHost& host, bool sourceViewer, bool lexiconOffer, bool plusOffer,
-                         const std::string& editorPath, const std::map<int, bool>& ticks);
+// The program's own catalog as the tests look into it: a row by its check
+// box, and the caption an older version wrote its first entry under, which
+// the wizard moves (null when there is none).
+const FeatureEntry& feature(int checkBoxId);
+const char* movedCaption(const FeatureEntry& feature);
