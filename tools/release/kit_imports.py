@@ -17,7 +17,8 @@ from allowed_imports import ALLOWED
 # AddVectoredExceptionHandler, OpenThread, TryEnterCriticalSection and
 # ConvertStringSecurityDescriptorToSecurityDescriptorA: XP); then the calls
 # that came with a service pack of XP, as the same pages give them:
-# GetSystemTimes and SetDllDirectoryA (SP1), IsWow64Process (SP2),
+# GetProcessHandleCount, GetSystemTimes and SetDllDirectoryA (SP1),
+# IsWow64Process (SP2),
 # GetLogicalProcessorInformation (SP3). Left out as later, "Windows Vista"
 # there: GetTickCount64, RegDeleteTreeA, RegGetValueA, RegDeleteKeyExA and
 # RegCopyTreeA (XP x64 aside, a system of its own), the condition variables,
@@ -37,7 +38,7 @@ KERNEL32 = """
     SuspendThread SwitchToThread TerminateThread TryEnterCriticalSection
     WaitForSingleObjectEx
 
-    GetSystemTimes SetDllDirectoryA IsWow64Process
+    GetProcessHandleCount GetSystemTimes SetDllDirectoryA IsWow64Process
     GetLogicalProcessorInformation
 """
 
