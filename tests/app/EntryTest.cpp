@@ -2,9 +2,15 @@
 // on, the wizard as a modal dialog, deleted with its controls once it has
 // ended; on the others the refusal, with the style Wine's boxes do not show;
 // its first step, after which a library beside the program no longer loads
-// by name; and a second start while the first runs.
+// by name; a second start while the first runs; and a code page other than
+// 932, refused before anything is read or written.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "app/WizardTexts.h"
+#include "catalog/FeatureCatalog.h"
+#include "registry/RegistryLocations.h"
 #include "tests/support/GivenBack.h"
 
 // The entry asks this test program which platform it runs on.
@@ -15,9 +21,12 @@ namespace {
 
 std::vector<HGDIOBJ> fonts;  // the controls' fonts of the wizard that came up
 
-// Cancels the wizard once it has come up.
+// Cancels the wizard once it has come up: this thread's dialog, whose title
+// the system converts with the code page the test runs under.
 void CALLBACK cancelWizard(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND wizard = FindWindowA("#32770", driver::kWizardTitle);
+    HWND wizard = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
+    while (wizard != nullptr && GetWindowThreadProcessId(wizard, nullptr) != GetCurrentThreadId())
+        wizard = FindWindowExA(nullptr, wizard, "#32770", nullptr);
     if (wizard == nullptr) return;
     KillTimer(nullptr, timer);
     fonts = controlFonts(wizard);
@@ -72,4 +81,27 @@ TEST(EntryTest, EveryPlatformThenASecondStart) {
     }
     EXPECT_TRUE(calls.boxes.empty() && calls.endings.empty());
     CloseHandle(first);
+}
+
+// The captions reach the registry through the system's code page, so under
+// any but 932 the entry refuses before the start-up moves and changes nothing
+// (compared as read back: under 65001 the names are mangled on the way in).
+// ctest runs this under three locales, each naming the code page it gives.
+TEST(EntryTest, CodePageOtherThan932ChangesNothing) {
+    if (const char* played = std::getenv("KELVARA_CODEPAGE")) ASSERT_EQ(played, std::to_string(GetACP()));
+    RegistrySandbox registry;
+    const LegacyCaption& older = FeatureCatalog::row(FeatureRow::PictureGatherer).legacyCaptions[0];
+    const std::string olderKey = reg::menuKey(older.oldCaption);
+    reg::set(HKEY_CURRENT_USER, olderKey, "", reg::text(kScriptBaseAddress + std::string(older.entry->script)));
+    reg::set(HKEY_CURRENT_USER, olderKey, kContextsValueName, reg::byte(older.entry->contexts));
+    reg::Tree before = reg::read(HKEY_CURRENT_USER), moved = before;
+    moved[reg::menuKey(older.entry->caption)] = moved[olderKey];
+    moved.erase(olderKey);
+    platformId = VER_PLATFORM_WIN32_NT;
+    CallRecorder calls;
+    EXPECT_EQ(1, runEntry());
+    const bool runs = GetACP() == 932;
+    EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, kCodePageRefusal), calls.boxes);
+    EXPECT_EQ(runs, !calls.endings.empty());
+    EXPECT_EQ(runs ? moved : before, reg::read(HKEY_CURRENT_USER));
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/WizardDialog.h"
+#include "app/WizardTexts.h"
 #include "resources/resource.h"
 #include "tests/support/GivenBack.h"
 #include "tests/support/ImportTable.h"
@@ -17,14 +18,15 @@ decltype(&EndDialog) realEndDialog = nullptr;
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     const auto refusal = [&](const expected::Feature& row) { return row.refusal && std::string(text) == row.refusal; };
-    const bool platform = std::string(text) == expected::kPlatformRefusal;
+    const bool codePage = text == std::string(kCodePageRefusal);
+    const bool alone = codePage || std::string(text) == expected::kPlatformRefusal;
     const bool notice = text == std::string(expected::kComplete) ||
                         std::any_of(expected::kFeatures.begin(), expected::kFeatures.end(), refusal);
-    // The wizard's dialog, owner of all but the platform refusal, is this thread's one top-level window.
+    // The wizard's dialog, owner of all but the entry's refusals, is this thread's one top-level window.
     const bool ours = owner && !GetParent(owner) && GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId();
-    EXPECT_EQ(!platform, ours) << text;
-    EXPECT_STREQ(expected::kCaption, caption);
-    EXPECT_EQ(platform ? expected::kError : notice ? expected::kNotice : expected::kWarning, type) << text;
+    EXPECT_EQ(!alone, ours) << text;
+    EXPECT_STREQ(codePage ? kCodePageCaption : expected::kCaption, caption);
+    EXPECT_EQ(alone ? expected::kError : notice ? expected::kNotice : expected::kWarning, type) << text;
     recorder->boxes.push_back(text);
     return IDOK;
 }
