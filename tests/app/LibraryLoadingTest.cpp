@@ -14,8 +14,9 @@ TEST(LibraryLoadingTest, NothingBesideTheProgramOnceRestricted) {
     // As the older kernel: the theme library and dwmapi then come from the
     // system folder, though copies lie beside this program that a load by
     // name would take first (under Wine, told so by ctest). A copy loaded all
-    // the same is freed, so that it can go. The folder is kernel32's, as the
-    // loader names it: under WOW64 that is not what GetSystemDirectory says.
+    // the same is freed, so that it can go. The folder is kernel32's as the
+    // loader names it (under WOW64 not what GetSystemDirectory says), less
+    // the 12 characters of its file name.
     const char* const names[] = {"uxtheme.dll", "dwmapi.dll"};
     for (const char* name : names) EXPECT_TRUE(CopyFileA("planted.dll", name, FALSE)) << name;
     EXPECT_TRUE(restrictLibraryLoading(planted));
