@@ -15,11 +15,17 @@ bool restrictLibraryLoading(HMODULE kernel) {
     if (setDirectory == nullptr || !setDirectory("")) return false;
     // That takes only the current folder out of the search; the program's own
     // still comes first. A library already loaded is found by its name alone,
-    // so the theme library, loaded here from the system folder and never
-    // freed, is the one the first window gets.
+    // so the theme library and dwmapi, which windows load by name too, are
+    // loaded here from the system folder and never freed: the first window
+    // gets these. The altered search takes what they import from their own
+    // folder as well, where a plain load would look in the program's first.
     char path[MAX_PATH + 16];
     const UINT length = GetSystemDirectoryA(path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return false;
+    // dwmapi came only with Vista: where the system folder lacks it, nothing
+    // asks for it by name, so its absence is no failure.
+    lstrcpyA(path + length, "\\dwmapi.dll");
+    LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     lstrcpyA(path + length, "\\uxtheme.dll");
-    return LoadLibraryA(path) != nullptr;
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH) != nullptr;
 }

@@ -9,3 +9,8 @@ DWORD currentPlatformId();
 inline bool isSupportedPlatform(DWORD platformId) {
     return platformId == VER_PLATFORM_WIN32_WINDOWS || platformId == VER_PLATFORM_WIN32_NT;
 }
+
+// The menu captions are Shift-JIS, and the narrow registry calls convert them
+// with the system's ANSI code page: under any other, a trail byte 0x5C turns
+// into a path separator and the keys written are garbage that reports success.
+inline bool isSupportedCodePage(UINT codePage) { return codePage == 932; }

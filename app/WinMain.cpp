@@ -21,6 +21,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     if (!isSupportedPlatform(currentPlatformId())) {
         MessageBoxA(nullptr, kPlatformRefusal, KELVARA_MESSAGE_CAPTION, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    } else if (!isSupportedCodePage(GetACP())) {
+        // Before the wizard's first read: the start-up moves would already
+        // write keys under names the code page has mangled.
+        MessageBoxA(nullptr, kCodePageRefusal, kCodePageCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
     } else {
         // The dialog procedure hands every message to the wizard from the
         // first one on, so without a wizard there is no dialog either.

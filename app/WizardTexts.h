@@ -5,6 +5,13 @@
 // aligns a named array of 32 bytes or more to 32 and pads it, a literal not.
 
 inline constexpr const char* kPlatformRefusal = "「IE Kelvara」は 32ビット Windows専用です。\nセットアップを終了します。\n";
+// In ASCII, the one text that every code page shows as written: this refusal
+// comes where Shift-JIS would be garbage.
+inline constexpr const char* kCodePageCaption = "IE Kelvara Setup";
+inline constexpr const char* kCodePageRefusal =
+    "IE Kelvara Setup needs Japanese as Windows' language for non-Unicode programs.\n"
+    "Set it to Japanese, restart Windows and run Setup again.\n\n"
+    "Setup has changed nothing.";
 
 // Buttons.
 inline constexpr const char* kBackLabel = "< 戻る(&P)";

@@ -45,11 +45,11 @@ std::string quoted(const char* text) { return text != nullptr ? quoted(std::stri
 #define NAMED(name) {#name, name}
 // The texts no control or step below shows.
 const std::pair<const char*, const char*> kTexts[] = {
-    NAMED(kPlatformRefusal), NAMED(kEditorPathMissing), NAMED(kEditorNotFound), NAMED(kNothingChanged),
-    NAMED(kSetFailed), NAMED(kUnsetFailed), NAMED(kMenuExtPath), NAMED(kContextsValueName), NAMED(kEditorNamePath),
-    NAMED(kViewSourceEditorPath), NAMED(kPalimoEditorPath), NAMED(kScriptBaseAddress), NAMED(kMutexName),
-    NAMED(KELVARA_WIZARD_TITLE), NAMED(KELVARA_MESSAGE_CAPTION), NAMED(KELVARA_PRODUCT_NAME),
-    NAMED(KELVARA_FILE_DESCRIPTION), NAMED(KELVARA_VERSION_TEXT)};
+    NAMED(kPlatformRefusal), NAMED(kCodePageCaption), NAMED(kCodePageRefusal), NAMED(kEditorPathMissing),
+    NAMED(kEditorNotFound), NAMED(kNothingChanged), NAMED(kSetFailed), NAMED(kUnsetFailed), NAMED(kMenuExtPath),
+    NAMED(kContextsValueName), NAMED(kEditorNamePath), NAMED(kViewSourceEditorPath), NAMED(kPalimoEditorPath),
+    NAMED(kScriptBaseAddress), NAMED(kMutexName), NAMED(KELVARA_WIZARD_TITLE), NAMED(KELVARA_MESSAGE_CAPTION),
+    NAMED(KELVARA_PRODUCT_NAME), NAMED(KELVARA_FILE_DESCRIPTION), NAMED(KELVARA_VERSION_TEXT)};
 
 void writeTables(std::ostream& out) {
     for (const FeatureEntry& row : FeatureCatalog::rows()) {

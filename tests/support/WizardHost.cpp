@@ -21,14 +21,15 @@ decltype(&EndDialog) realEndDialog = nullptr;
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     const auto refusal = [&](const FeatureEntry& row) { return row.refusalMessage && !std::strcmp(text, row.refusalMessage); };
-    const bool platform = text == std::string(kPlatformRefusal);
+    const bool codePage = text == std::string(kCodePageRefusal);
+    const bool alone = codePage || text == std::string(kPlatformRefusal);
     const bool notice = text == std::string(kSetupComplete) ||
                         std::any_of(FeatureCatalog::rows().begin(), FeatureCatalog::rows().end(), refusal);
-    // The wizard's dialog, owner of all but the platform refusal, is this thread's one top-level window.
+    // The wizard's dialog, owner of all but the entry's refusals, is this thread's one top-level window.
     const bool ours = owner && !GetParent(owner) && GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId();
-    EXPECT_EQ(!platform, ours) << text;
-    EXPECT_STREQ(KELVARA_MESSAGE_CAPTION, caption);
-    EXPECT_EQ(platform ? 0x40010u : notice ? 0x40040u : 0x40030u, type) << text;
+    EXPECT_EQ(!alone, ours) << text;
+    EXPECT_STREQ(codePage ? kCodePageCaption : KELVARA_MESSAGE_CAPTION, caption);
+    EXPECT_EQ(alone ? 0x40010u : notice ? 0x40040u : 0x40030u, type) << text;
     recorder->boxes.push_back(text);
     return IDOK;
 }

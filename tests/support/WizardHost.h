@@ -15,8 +15,9 @@
 // through its import table: Wine's boxes show neither MB_TOPMOST nor their
 // icon kind, and a modeless dialog keeps no result. A box is not shown; the
 // call answers OK at once, once its caption, owner and flags are checked:
-// every box is the wizard's, but the refusal of other platforms, which has
-// none, and each bears the program's caption and the icon its text calls for.
+// every box is the wizard's, but the refusals of other platforms and code
+// pages, which have none, and each bears its caption and the icon its text
+// calls for.
 class CallRecorder {
 public:
     CallRecorder();
