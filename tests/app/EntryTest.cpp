@@ -12,7 +12,7 @@
 #include "catalog/FeatureCatalog.h"
 #include "registry/RegistryLocations.h"
 #include "resources/ProductNames.h"
-#include "tests/support/GivenBack.h"
+#include "tests/support/WizardHost.h"
 
 // The entry asks this test program which platform it runs on.
 static DWORD platformId = VER_PLATFORM_WIN32s;

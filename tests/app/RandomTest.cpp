@@ -8,9 +8,9 @@
 //
 // A case draws everything before the wizard opens, and works out what must
 // happen, so RandomCoverage counts the situations each case brings about
-// without running them, prints the table, and fails a run that left one
-// unreached. The first cases of every run each aim at one situation, in the
-// table's order: the first draw of the case's own that brings it about. Draws
+// without running them and prints the table. The first cases of every run
+// each aim at one situation, in the table's order: the first draw of the
+// case's own that brings it about, and a case that finds none fails. Draws
 // take the engine's raw output, which is the same with every standard library.
 //
 // FaultTest runs chosen cases again once for every registry call they make,
@@ -108,7 +108,7 @@ private:
     // being deleted.
     void drawEntry(const Entry& entry, unsigned odd) {
         reg::Values& values = reg::add(user, reg::menuKey(entry.caption));
-        const reg::Value contexts[] = {{REG_DWORD, {0x30, 0, 0, 0}}, {REG_BINARY, {0x30, 0}}, {REG_NONE, {0x30}},
+        const reg::Value contexts[] = {{REG_DWORD, {'0', 0, 0, 0}}, {REG_BINARY, {'0', 0}}, {REG_NONE, "0"},
                                        reg::byte(entry.contexts ^ 0x20), reg::byte(entry.contexts)};
         values["contexts"] = contexts[chance(odd) ? pick(4) : 4];
         if (!chance(odd)) values[""] = reg::text(std::string(kScriptBaseAddress) + (entry.script ? entry.script : ""));
@@ -149,7 +149,7 @@ private:
                                          "C:\\windows\\*.exe", "C:\\windows\\notepad.ex?", std::string(256, 'v'),
                                          std::string(257, 'v')};
             const std::string& path = paths[pick(8)];
-            const reg::Value bytes = {REG_BINARY, {path.begin(), path.end()}};
+            const reg::Value bytes = {REG_BINARY, path};
             reg::Values& editor = reg::add(machine, driver::kEditorNamePath);
             if (chance(85)) editor[""] = chance(20) ? bytes : reg::text(path);
             if (chance(10)) reg::add(machine, driver::kSourceViewerPath)["Theirs"] = reg::text("theirs");
@@ -248,8 +248,8 @@ private:
         if (installed[kMarkup] && editor->second.count("") &&
             !failsOpen(HKEY_LOCAL_MACHINE, editor->first, KEY_QUERY_VALUE) &&
             !fails("RegQueryValueExA", HKEY_LOCAL_MACHINE, editor->first, "")) {
-            const std::vector<unsigned char>& bytes = editor->second.at("").data;
-            editorPath.assign(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+            const std::string& bytes = editor->second.at("").second;
+            editorPath = bytes.substr(0, bytes.find('\0'));
         }
     }
 
@@ -365,8 +365,8 @@ void Case::run(RegistryFaults* faults) {
     }
     if (installed[kMarkup]) EXPECT_EQ(editorPath, host.text(kEditorPathEditId));
     // The free services are listed only with a courier found.
-    const size_t categories = couriers ? 5 : 4;
-    EXPECT_EQ(categories, host.listEntries().size());
+    const int categories = couriers ? 5 : 4;
+    EXPECT_EQ(categories, host.listed());
     // The upgrade page holds the offers found, and only then comes.
     ASSERT_TRUE(host.click(kNextButtonId));
     for (int offer : {0, 1}) {
@@ -386,7 +386,7 @@ void Case::run(RegistryFaults* faults) {
     if (pathBox != nullptr) {
         // The field is shown in its category, the last listed.
         ASSERT_EQ(Boxes{pathBox}, host.takeBoxes());
-        EXPECT_EQ(static_cast<int>(categories) - 1, host.selection());
+        EXPECT_EQ(categories - 1, host.selection());
         EXPECT_EQ(pathBox == kEditorNotFound, host.shown(FeatureCatalog::row(FeatureRow::PaneUnwrapper).checkBoxId));
         ASSERT_TRUE(host.toggle(kMarkup));
         ASSERT_TRUE(host.click(kNextButtonId));
@@ -423,9 +423,8 @@ TEST(RandomCoverage, EverySituationReached) {
         for (size_t i = 0; i < kAims; ++i) counts[i] += reached[i];
     }
     std::printf("random cases %u to %u of seed %u, by the situations they bring about:\n", kFirst, kLast, kSeed);
+    // Every row counts at least the case that aims at it.
     for (size_t i = 0; i < kAims; ++i) std::printf("%6u  %s\n", counts[i], kSituations[i]);
-    if (kFirst > 1 || kLast < kAims) return;  // a replay, or a run too short to aim at them all
-    for (size_t i = 0; i < kAims; ++i) EXPECT_NE(0u, counts[i]) << "no case brought about: " << kSituations[i];
 }
 
 // The case that aims at a situation.
@@ -474,7 +473,8 @@ TEST_P(FaultTest, EveryRegistryCallRefusedInTurn) {
     int runs = 0;
     for (size_t k = part; k < calls.size(); k += kParts) {
         const RegistryCall& call = calls[k];
-        if (subtrees && call.function != "RegEnumKeyExA" && call.detail != std::to_string(KEY_ENUMERATE_SUB_KEYS)) continue;
+        const bool looks = call.function == "RegEnumKeyExA" || call.detail == std::to_string(KEY_ENUMERATE_SUB_KEYS);
+        if (subtrees && !looks) continue;
         ++runs;
         SCOPED_TRACE("call " + std::to_string(k) + " refused: " + call.function + " " + call.key + " " + call.detail);
         Case faulty(kFaultSeed, number, attempt, &call);

@@ -11,8 +11,8 @@
 // orientation, weight, italic, underline, strike-out, charset, output
 // precision, clipping, quality and pitch and family, a bar's range and
 // position, text. A step's line: each control in view with its top, the
-// greyed ones, Next's label, focus, list entry, the bar's position and the
-// boxes that came up.
+// greyed ones, Next's label, focus, list entry and its text, the bar's
+// position and the boxes that came up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,7 +23,6 @@
 #include "app/InstanceGuard.h"
 #include "app/WizardTexts.h"
 #include "catalog/DetectionOrder.h"
-#include "controls/ControlFont.h"
 #include "registry/RegistryLocations.h"
 #include "resources/ProductNames.h"
 #include "tests/support/WizardHost.h"
@@ -106,14 +105,12 @@ void writeControls(std::ostream& out, const WizardHost& host) {
     GetClientRect(host.dialog(), &client);
     SendMessageA(host.item(kCategoryComboId), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     out << "client area " << client.right << "x" << client.bottom << ", category list dropped down "
-        << dropped.right - dropped.left << "x" << dropped.bottom - dropped.top << ", entries:";
-    for (const std::string& entry : host.listEntries()) out << " " << quoted(entry);
-    out << "\n";
+        << dropped.right - dropped.left << "x" << dropped.bottom - dropped.top << "\n";
 }
 
 // What the user has before them: each control in view with its top, the
-// greyed ones, Next's label, the focus, the list's entry, the panel's bar and
-// the boxes shown.
+// greyed ones, Next's label, the focus, the list's entry and its text, the
+// panel's bar and the boxes shown.
 std::string view(WizardHost& host) {
     std::ostringstream out, greyed;
     for (HWND control : children(host.dialog())) {
@@ -122,7 +119,7 @@ std::string view(WizardHost& host) {
         if (!IsWindowEnabled(control)) greyed << " " << id;
     }
     out << "; greyed" << greyed.str() << "; Next " << quoted(host.text(kNextButtonId)) << ", focus "
-        << GetDlgCtrlID(GetFocus()) << ", list at " << host.selection() << ", bar at "
+        << GetDlgCtrlID(GetFocus()) << ", list at " << host.selection() << " " << quoted(host.text(kCategoryComboId)) << ", bar at "
         << GetScrollPos(host.item(kPanelScrollBarId), SB_CTL) << ", boxes:";
     for (const std::string& box : host.takeBoxes()) out << " " << quoted(box);
     return out.str() + "\n";
@@ -142,11 +139,11 @@ void expectApproved(const std::string& name, const std::string& received) {
     // Where the two first part: that line of each, its number and the opening it is in.
     const std::string& wanted = approved.str();
     const size_t at = std::mismatch(wanted.begin(), wanted.end(), received.begin(), received.end()).first - wanted.begin();
-    const size_t start = at == 0 ? 0 : wanted.rfind('\n', at - 1) + 1, heading = wanted.rfind("\n===", at) + 1;
+    const size_t start = at == 0 ? 0 : wanted.rfind('\n', at - 1) + 1, heading = wanted.rfind("\n===", at);
     const auto lineAt = [](const std::string& text, size_t from) { return text.substr(from, text.find('\n', from) - from); };
     ADD_FAILURE() << path << " differs from line " << std::count(wanted.begin(), wanted.begin() + at, '\n') + 1
-                  << " on, under " << lineAt(wanted, heading) << ":\n  approved " << lineAt(wanted, start)
-                  << "\n  received " << lineAt(received, start);
+                  << " on, in " << (heading == std::string::npos ? "the tables" : lineAt(wanted, heading + 1))
+                  << ":\n  approved " << lineAt(wanted, start) << "\n  received " << lineAt(received, start);
 }
 
 // The panel's bar, by its requests' codes: a line step past either end does
@@ -154,10 +151,9 @@ void expectApproved(const std::string& name, const std::string& received) {
 // when it is let go.
 const char* const kRequests[] = {"line up", "line down", "page up", "page down", "thumb let go at", "thumb at",
                                  "top", "bottom", "end"};
-const int kBarSteps[][2] = {{SB_LINEUP, 0},   {SB_LINEDOWN, 0}, {SB_PAGEUP, 0},        {SB_PAGEDOWN, 0},
-                            {SB_LINEDOWN, 0}, {SB_LINEUP, 0},   {SB_PAGEDOWN, 0},      {SB_PAGEUP, 0},
-                            {SB_THUMBTRACK, 3}, {SB_THUMBPOSITION, 3}, {SB_TOP, 0},    {SB_BOTTOM, 0},
-                            {SB_ENDSCROLL, 0}, {SB_PAGEUP, 0},  {SB_THUMBPOSITION, 9}};
+const int kBarSteps[][2] = {{SB_LINEUP, 0}, {SB_LINEDOWN, 0}, {SB_PAGEUP, 0}, {SB_PAGEDOWN, 0}, {SB_LINEDOWN, 0},
+    {SB_LINEUP, 0}, {SB_PAGEDOWN, 0}, {SB_PAGEUP, 0}, {SB_THUMBTRACK, 3}, {SB_THUMBPOSITION, 3}, {SB_TOP, 0},
+    {SB_BOTTOM, 0}, {SB_ENDSCROLL, 0}, {SB_PAGEUP, 0}, {SB_THUMBPOSITION, 9}};
 
 // Every way the dialog opens: with the source viewer's controls or not, and
 // with each upgrade offer or not; i-drive Courier alone lists the free

@@ -24,7 +24,7 @@ void readInto(HKEY key, const std::string& path, Tree& tree) {
     unsigned char data[4096];
     DWORD nameSize = sizeof name, type = 0, size = sizeof data;
     for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &size) == ERROR_SUCCESS; ++i) {
-        values[std::string(name, nameSize)] = {type, std::vector<unsigned char>(data, data + size)};
+        values[std::string(name, nameSize)] = {type, std::string(reinterpret_cast<char*>(data), size)};
         nameSize = sizeof name, size = sizeof data;
     }
     for (DWORD i = 0; nameSize = sizeof name, RegEnumKeyExA(key, i, name, &nameSize, 0, 0, 0, 0) == 0; ++i) {
@@ -47,9 +47,9 @@ Values& add(Tree& tree, const std::string& key) {
 
 LONG set(HKEY root, const std::string& path, const std::string& name, const Value& value) {
     const Key key(root, path);
-    const auto size = static_cast<DWORD>(value.data.size());
+    const auto size = static_cast<DWORD>(value.second.size());
     if (key.status != ERROR_SUCCESS) return key.status;
-    return RegSetValueExA(key.handle, name.c_str(), 0, value.type, value.data.data(), size);
+    return RegSetValueExA(key.handle, name.c_str(), 0, value.first, reinterpret_cast<const BYTE*>(value.second.data()), size);
 }
 
 Tree read(HKEY root, const std::string& path) {

@@ -3,9 +3,7 @@
 #include <windows.h>
 
 #include <map>
-#include <ostream>
 #include <string>
-#include <vector>
 
 #include "tools/driver/WizardFacts.h"
 
@@ -14,22 +12,16 @@
 // the tools' (tools/driver/WizardFacts.h).
 namespace reg {
 
-struct Value {
-    DWORD type = REG_NONE;
-    std::vector<unsigned char> data;
-    bool operator==(const Value& other) const { return type == other.type && data == other.data; }
-};
-inline void PrintTo(const Value& value, std::ostream* out) {
-    *out << "type " << value.type << " \"" << std::string(value.data.begin(), value.data.end()) << "\"";
-}
+// A value's type and its bytes.
+using Value = std::pair<DWORD, std::string>;
 using Values = std::map<std::string, Value>;
 // Every key below a root by its path, the root itself as "".
 using Tree = std::map<std::string, Values>;
 
 inline std::string menuKey(const std::string& caption) { return std::string(driver::kMenuExtPath) + "\\" + caption; }
 // REG_SZ with its terminator; REG_BINARY, one byte.
-inline Value text(const std::string& text) { return {REG_SZ, {text.c_str(), text.c_str() + text.size() + 1}}; }
-inline Value byte(unsigned char value) { return {REG_BINARY, {value}}; }
+inline Value text(const std::string& text) { return {REG_SZ, std::string(text.c_str(), text.size() + 1)}; }
+inline Value byte(unsigned char value) { return {REG_BINARY, std::string(1, char(value))}; }
 
 LONG create(HKEY root, const std::string& path);
 // The key's values in tree, the key made with its parents where missing, as

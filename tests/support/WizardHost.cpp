@@ -9,7 +9,6 @@
 #include "app/WizardTexts.h"
 #include "resources/ProductNames.h"
 #include "resources/resource.h"
-#include "tests/support/GivenBack.h"
 #include "tests/support/ImportTable.h"
 
 namespace {
@@ -59,6 +58,17 @@ std::vector<HWND> children(HWND parent) {
     return found;
 }
 
+std::vector<HGDIOBJ> controlFonts(HWND dialog) {
+    std::vector<HGDIOBJ> fonts;
+    for (HWND child : children(dialog)) fonts.push_back((HGDIOBJ)SendMessageA(child, WM_GETFONT, 0, 0));
+    return fonts;
+}
+
+void expectGivenBack(const std::vector<HGDIOBJ>& fonts, DWORD_PTR handles) {
+    for (HGDIOBJ font : fonts) EXPECT_EQ(0u, GetObjectType(font)) << "a control's font outlived the wizard";
+    if (handles != 0) EXPECT_EQ(handles, handleMark()) << "a handle was left open";
+}
+
 // Wine makes a few objects for the rest of the process at the first click in
 // a dialog, and GoogleTest a thread at the first trace, so a throwaway wizard
 // takes them before any handle is counted.
@@ -100,13 +110,6 @@ RECT WizardHost::place(int id) const {
     GetWindowRect(item(id), &rect);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-std::vector<std::string> WizardHost::listEntries() const {
-    std::vector<std::string> entries;
-    for (char text[256]; SendMessageA(item(kList), CB_GETLBTEXT, entries.size(), (LPARAM)text) != CB_ERR;)
-        entries.push_back(text);
-    return entries;
 }
 
 bool WizardHost::click(int id) {

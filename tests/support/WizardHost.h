@@ -48,7 +48,7 @@ public:
     std::string text(int id) const;
     RECT place(int id) const;  // in the dialog's client area
     int selection() const { return static_cast<int>(SendMessageA(item(kCategoryComboId), CB_GETCURSEL, 0, 0)); }
-    std::vector<std::string> listEntries() const;  // the category list's, in order
+    int listed() const { return static_cast<int>(SendMessageA(item(kCategoryComboId), CB_GETCOUNT, 0, 0)); }
 
     // Input as a user gives it; false, and nothing sent, where the control is
     // not there for the user: missing, hidden or disabled.
@@ -73,6 +73,13 @@ private:
 
 // In the order they were made, which is the tab order.
 std::vector<HWND> children(HWND parent);
+
+// What a wizard must give back once it is gone, whether a test made it in
+// process or the program's entry ran it: the fonts of its controls, read
+// while it was up, and every handle opened since the handles' mark was taken
+// (0: none counted).
+std::vector<HGDIOBJ> controlFonts(HWND dialog);
+void expectGivenBack(const std::vector<HGDIOBJ>& fonts, DWORD_PTR handles);
 
 // The program's own catalog as the tests look into it: a row by its check
 // box, and the caption an older version wrote its first entry under, which
