@@ -36,7 +36,6 @@
 namespace {
 
 using Boxes = std::vector<std::string>;
-using Entry = MenuEntry;
 const std::string kPalimo = "SOFTWARE\\Quorvin\\Palimo\\HTML Editor";
 const auto rows = FeatureCatalog::rows();
 const FeatureEntry& xdrive = FeatureCatalog::row(FeatureRow::XdriveCourier);
@@ -106,7 +105,7 @@ private:
 
     // Ours, now and then with odd values, or a subkey that keeps it from
     // being deleted.
-    void drawEntry(const Entry& entry, unsigned odd) {
+    void drawEntry(const MenuEntry& entry, unsigned odd) {
         reg::Values& values = reg::add(user, reg::menuKey(entry.caption));
         const reg::Value contexts[] = {{REG_DWORD, {'0', 0, 0, 0}}, {REG_BINARY, {'0', 0}}, {REG_NONE, "0"},
                                        reg::byte(entry.contexts ^ 0x20), reg::byte(entry.contexts)};
@@ -131,7 +130,7 @@ private:
                 if (feature.number == FeatureRow::UriGrabber) reg::add(user, reg::menuKey(older) + "\\Child");
                 continue;
             }
-            for (const Entry& entry : feature.entries)
+            for (const MenuEntry& entry : feature.entries)
                 if (kind >= 45 && (kind < 85 || chance(50))) drawEntry(entry, feature.upgrade != nullptr ? 60 : 10);
             if (older == nullptr || !chance(45)) continue;
             drawEntry({older, "old.html", 0x30}, 10);
@@ -189,7 +188,7 @@ private:
 
     // A key made for the entry goes again when a write fails; one that was
     // there keeps what was written.
-    bool add(const Entry& entry) {
+    bool add(const MenuEntry& entry) {
         const std::string key = reg::menuKey(entry.caption);
         const bool existed = present(entry.caption);
         if (fails("RegCreateKeyExA", HKEY_CURRENT_USER, key)) return false;
@@ -237,7 +236,7 @@ private:
             const reg::Value expected = reg::byte(kOffered[offer]->upgrade->expectedContexts);
             outdated[offer] = probe(caption) && (failsOpen(HKEY_CURRENT_USER, key, KEY_QUERY_VALUE) ||
                                                  fails("RegQueryValueExA", HKEY_CURRENT_USER, key, "contexts") ||
-                                                 !found->second.count("contexts") || !(found->second.at("contexts") == expected));
+                                                 !found->second.count("contexts") || found->second.at("contexts") != expected);
         }
         upgradePage = outdated[0] || outdated[1];
         couriers = installed[kXdrive] || installed[kIdrive];
@@ -288,7 +287,7 @@ private:
         }
         writes = 0;
         for (int offer : {0, 1})
-            for (const Entry& entry : kOffered[offer]->entries)
+            for (const MenuEntry& entry : kOffered[offer]->entries)
                 if (upgrade[offer] && !add(entry)) return kSetFailed;
         const int upgrades = writes;
         for (const FeatureEntry& feature : rows) {
