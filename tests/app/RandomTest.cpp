@@ -319,7 +319,6 @@ private:
     std::mt19937 random;
     const unsigned heat;
     const RegistryCall* const fault;
-    WizardHost host;
     reg::Tree start[2], user, machine;  // as drawn, and what the registry must hold
     std::map<int, bool> installed, ticked;
     bool outdated[2] = {}, upgrade[2] = {}, olderXdrive = false, upgradePage = false, back = false, couriers = false;
@@ -347,6 +346,7 @@ std::unique_ptr<Case> drawCase(unsigned seed, unsigned number) {
 }
 
 void Case::run(RegistryFaults* faults) {
+    WizardHost host;
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         for (const auto& [key, values] : start[root == HKEY_LOCAL_MACHINE]) {
             ASSERT_EQ(ERROR_SUCCESS, reg::create(root, key));
@@ -423,7 +423,10 @@ TEST(RandomCoverage, EverySituationReached) {
     }
     std::printf("random cases %u to %u of seed %u, by the situations they bring about:\n", kFirst, kLast, kSeed);
     // Every row counts at least the case that aims at it.
-    for (size_t i = 0; i < kAims; ++i) std::printf("%6u  %s\n", counts[i], kSituations[i]);
+    for (size_t i = 0; i < kAims; ++i) {
+        std::printf("%6u  %s\n", counts[i], kSituations[i]);
+        if (kFirst <= i + 1 && i + 1 <= kLast) EXPECT_NE(0u, counts[i]) << "never reached: " << kSituations[i];
+    }
 }
 
 // The case that aims at a situation.
@@ -457,31 +460,31 @@ class FaultTest : public testing::TestWithParam<std::tuple<unsigned, size_t>> {}
 
 TEST_P(FaultTest, EveryRegistryCallRefusedInTurn) {
     const auto [number, part] = GetParam();
-    std::unique_ptr<Case> plain = drawCase(kFaultSeed, number);
-    std::vector<RegistryCall> calls, refusedRun;
-    runLogged(*plain, calls);
-    const unsigned attempt = plain->attempt;
-    plain.reset();  // one host at a time: each records the boxes through the same slots
     // Where the system's own delete takes subkeys along (the 95 family, which
     // ctest has Wine play for app_tests_win98), only a refused look for them
     // (the key opened for it, or enumerated) can end otherwise than on the NT
-    // family, so only those are refused.
+    // family, so only those are refused, all in the first part.
     OSVERSIONINFOA version = {sizeof version};
     const bool subtrees = GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
     if (const char* played = std::getenv("KELVARA_PLATFORM")) ASSERT_EQ(played, std::to_string(version.dwPlatformId));
+    if (subtrees && part != 0) GTEST_SKIP() << "the first part refuses every look for subkeys";
+    const std::unique_ptr<Case> plain = drawCase(kFaultSeed, number);
+    std::vector<RegistryCall> calls, refusedRun;
+    runLogged(*plain, calls);
     int runs = 0;
-    for (size_t k = part; k < calls.size(); k += kParts) {
+    for (size_t k = part; k < calls.size(); k += subtrees ? 1 : kParts) {
         const RegistryCall& call = calls[k];
         const bool looks = call.function == "RegEnumKeyExA" || call.detail == std::to_string(KEY_ENUMERATE_SUB_KEYS);
         if (subtrees && !looks) continue;
         ++runs;
         SCOPED_TRACE("call " + std::to_string(k) + " refused: " + call.function + " " + call.key + " " + call.detail);
-        Case faulty(kFaultSeed, number, attempt, &call);
+        Case faulty(kFaultSeed, number, plain->attempt, &call);
         runLogged(faulty, refusedRun, k);
         ASSERT_GT(refusedRun.size(), k) << "the call to refuse never came";
         ASSERT_EQ(call, refusedRun[k]);
     }
     std::printf("fault case %u, part %zu of its %zu calls: %d runs\n", number, part, calls.size(), runs);
+    EXPECT_NE(0, runs) << "no call was refused";
 }
 
 INSTANTIATE_TEST_SUITE_P(Case, FaultTest,
