@@ -109,7 +109,7 @@ private:
         reg::Values& values = reg::add(user, reg::menuKey(entry.caption));
         const reg::Value contexts[] = {{REG_DWORD, {'0', 0, 0, 0}}, {REG_BINARY, {'0', 0}}, {REG_NONE, "0"},
                                        reg::byte(entry.contexts ^ 0x20), reg::byte(entry.contexts)};
-        values["contexts"] = contexts[chance(odd) ? pick(4) : 4];
+        values[kContextsValueName] = contexts[chance(odd) ? pick(4) : 4];
         if (!chance(odd)) values[""] = reg::text(std::string(kScriptBaseAddress) + (entry.script ? entry.script : ""));
         if (chance(10)) values["Note"] = reg::text("not ours");
         if (trouble(2)) reg::add(user, reg::menuKey(entry.caption) + "\\Child");
@@ -193,7 +193,7 @@ private:
         const bool existed = present(entry.caption);
         if (fails("RegCreateKeyExA", HKEY_CURRENT_USER, key)) return false;
         const reg::Value address = reg::text(kScriptBaseAddress + std::string(entry.script));
-        for (const auto& [name, value] : {std::pair("", address), std::pair("contexts", reg::byte(entry.contexts))}) {
+        for (const auto& [name, value] : {std::pair("", address), std::pair(kContextsValueName, reg::byte(entry.contexts))}) {
             if (fails("RegSetValueExA", HKEY_CURRENT_USER, key, name)) {
                 if (!existed) user.erase(key);
                 return false;
@@ -235,8 +235,8 @@ private:
             const auto found = user.find(key);
             const reg::Value expected = reg::byte(kOffered[offer]->upgrade->expectedContexts);
             outdated[offer] = probe(caption) && (failsOpen(HKEY_CURRENT_USER, key, KEY_QUERY_VALUE) ||
-                                                 fails("RegQueryValueExA", HKEY_CURRENT_USER, key, "contexts") ||
-                                                 !found->second.count("contexts") || found->second.at("contexts") != expected);
+                                                 fails("RegQueryValueExA", HKEY_CURRENT_USER, key, kContextsValueName) ||
+                                                 !found->second.count(kContextsValueName) || found->second.at(kContextsValueName) != expected);
         }
         upgradePage = outdated[0] || outdated[1];
         couriers = installed[kXdrive] || installed[kIdrive];
