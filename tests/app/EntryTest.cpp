@@ -68,8 +68,7 @@ TEST(EntryTest, EveryPlatformAndCodePageThenASecondStart) {
         const bool platform = id == VER_PLATFORM_WIN32_WINDOWS || id == VER_PLATFORM_WIN32_NT;
         const bool runs = platform && GetACP() == 932;
         EXPECT_EQ(runs ? std::vector<INT_PTR>{IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
-        const char* refusal = !platform ? kPlatformRefusal
-                              : id == VER_PLATFORM_WIN32_WINDOWS ? kEditionRefusal
+        const char* refusal = !platform ? kPlatformRefusal : id == VER_PLATFORM_WIN32_WINDOWS ? kEditionRefusal
                               : GetACP() == CP_UTF8 ? kUtf8Refusal : kCodePageRefusal;
         EXPECT_EQ(std::vector<std::string>(runs ? 0 : 1, refusal), calls.boxes);
         EXPECT_EQ(runs, !fonts.empty());
