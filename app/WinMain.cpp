@@ -19,12 +19,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InstanceGuard guard(KELVARA_MESSAGE_CAPTION, KELVARA_WIZARD_TITLE, kMutexName);
     if (guard.alreadyRunning) return result;
 
-    if (!isSupportedPlatform(currentPlatformId())) {
+    const DWORD platform = currentPlatformId();
+    const UINT codePage = GetACP();
+    if (!isSupportedPlatform(platform)) {
         MessageBoxA(nullptr, kPlatformRefusal, KELVARA_MESSAGE_CAPTION, MB_OK | MB_ICONERROR | MB_TOPMOST);
-    } else if (!isSupportedCodePage(GetACP())) {
+    } else if (!isSupportedCodePage(codePage)) {
         // Before the wizard's first read: the start-up moves would already
         // write keys under names the code page has mangled.
-        MessageBoxA(nullptr, kCodePageRefusal, kCodePageCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+        const char* refusal = platform == VER_PLATFORM_WIN32_WINDOWS ? kEditionRefusal
+                              : codePage == CP_UTF8                  ? kUtf8Refusal
+                                                                     : kCodePageRefusal;
+        MessageBoxA(nullptr, refusal, kCodePageCaption, MB_OK | MB_ICONERROR | MB_TOPMOST);
     } else {
         // The dialog procedure hands every message to the wizard from the
         // first one on, so without a wizard there is no dialog either.

@@ -8,9 +8,20 @@ inline constexpr const char* kPlatformRefusal = "「IE Kelvara」は 32ビット
 // In ASCII, the one text that every code page shows as written: this refusal
 // comes where Shift-JIS would be garbage.
 inline constexpr const char* kCodePageCaption = "IE Kelvara Setup";
+// Each says what to change: Windows 10 and 11 give code page 65001 where the
+// UTF-8 option is ticked, whatever the language, and Windows 95, 98 and Me
+// have no such setting at all, only editions.
 inline constexpr const char* kCodePageRefusal =
     "IE Kelvara Setup needs Japanese as Windows' language for non-Unicode programs.\n"
     "Set it to Japanese, restart Windows and run Setup again.\n\n"
+    "Setup has changed nothing.";
+inline constexpr const char* kUtf8Refusal =
+    "Setup cannot run with UTF-8 for non-Unicode programs.\n"
+    "In those settings keep Japanese, untick \"Beta: Use Unicode UTF-8 for worldwide language support\", "
+    "restart Windows and run Setup again.\n\n"
+    "Setup has changed nothing.";
+inline constexpr const char* kEditionRefusal =
+    "Setup needs a Japanese edition of Windows.\n\n"
     "Setup has changed nothing.";
 
 // Buttons.

@@ -40,7 +40,9 @@ bool SetupWizard::registerMenuEntry(const char* caption, const char* script, DWO
             return true;
         // The browser would show a key without its address or contexts as an
         // item that does nothing. One made here goes again; one that was
-        // there keeps what it had and what was written.
+        // there keeps what it had and what was written. Should that delete be
+        // refused too, the failure is reported below all the same; the key
+        // then shows as installed at the next start, where unticking removes it.
         if (created) key.deleteKey();
     }
     reportSetupFailure(false);

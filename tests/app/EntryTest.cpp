@@ -76,7 +76,9 @@ TEST(EntryTest, EveryPlatformAndCodePageThenASecondStart) {
         expectGivenBack(fonts, handles);
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, kMutexName)) << "the mutex outlived the entry";
         EXPECT_EQ(runs ? std::vector<INT_PTR>{finishing ? 1 : IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
-        const std::vector<std::string> finished{kSetupComplete}, refused{platform ? kCodePageRefusal : kPlatformRefusal};
+        const char* refusal = !platform ? kPlatformRefusal : id == VER_PLATFORM_WIN32_WINDOWS ? kEditionRefusal
+                              : GetACP() == CP_UTF8 ? kUtf8Refusal : kCodePageRefusal;
+        const std::vector<std::string> finished{kSetupComplete}, refused{refusal};
         EXPECT_EQ(runs ? finishing ? finished : std::vector<std::string>{} : refused, calls.boxes);
         EXPECT_EQ(runs, !fonts.empty());
         // The wizard moved the older entry, which the next run finds again.

@@ -20,7 +20,8 @@ decltype(&EndDialog) realEndDialog = nullptr;
 
 int WINAPI recordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     const auto refusal = [&](const FeatureEntry& row) { return row.refusalMessage && !std::strcmp(text, row.refusalMessage); };
-    const bool codePage = text == std::string(kCodePageRefusal);
+    const bool codePage = !std::strcmp(text, kCodePageRefusal) || !std::strcmp(text, kUtf8Refusal) ||
+                          !std::strcmp(text, kEditionRefusal);
     const bool alone = codePage || text == std::string(kPlatformRefusal);
     const bool notice = text == std::string(kSetupComplete) ||
                         std::any_of(FeatureCatalog::rows().begin(), FeatureCatalog::rows().end(), refusal);

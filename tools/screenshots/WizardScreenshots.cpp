@@ -93,8 +93,11 @@ const std::vector<Scenario>& scenarios() {
           {"10-finished", after({})}}},
         {[] { setWindowsVersion("win31"); }, {{"11-platform-refusal", theMessageBox}}},
         // Wine gives setup.exe this program's code page, so scripts/run runs
-        // it a second time, in an English locale, for this one.
+        // it again in an English locale for these, and in one whose code page
+        // is 65001 for the last.
         {[] {}, {{"12-codepage-refusal", theMessageBox}}, 1252},
+        {[] { setWindowsVersion("win98"); }, {{"13-edition-refusal", theMessageBox}}, 1252},
+        {[] {}, {{"14-utf8-refusal", theMessageBox}}, 65001},
     };
     return all;
 }
