@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -98,14 +99,14 @@ HWND WINAPI recordCreateWindow(DWORD e, LPCSTR k, LPCSTR t, DWORD s, int x, int 
 // must hold them all with the left margin on the right too, and the list
 // dropped down must hold every entry within the height asked for.
 void writeControls(std::ostream& out, const WizardHost& host) {
-    RECT needed = {}, client = {}, dropped = {};
+    RECT needed = {LONG_MAX, 0, 0, 0}, client = {}, dropped = {};
     for (HWND control : children(host.dialog())) {
         char kind[32] = {};
         GetClassNameA(control, kind, sizeof kind);
         const int id = GetDlgCtrlID(control);
         const LONG style = GetWindowLongA(control, GWL_STYLE);
         const RECT at = host.place(id);
-        UnionRect(&needed, &needed, &at);
+        needed = {std::min(needed.left, at.left), 0, std::max(needed.right, at.right), std::max(needed.bottom, at.bottom)};
         out << id << " " << kind << std::hex << " style 0x" << (style & ~(WS_VISIBLE | WS_DISABLED)) << " ex 0x"
             << GetWindowLongA(control, GWL_EXSTYLE) << std::dec << " at " << at.left << "," << at.top << " "
             << at.right - at.left << "x" << (id == kCategoryComboId ? listAsked.cy : at.bottom - at.top)
