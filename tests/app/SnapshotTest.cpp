@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -99,7 +98,7 @@ HWND WINAPI recordCreateWindow(DWORD e, LPCSTR k, LPCSTR t, DWORD s, int x, int 
 // must hold them all with the left margin on the right too, and the list
 // dropped down must hold every entry within the height asked for.
 void writeControls(std::ostream& out, const WizardHost& host) {
-    RECT needed = {LONG_MAX, 0, 0, 0}, client = {}, dropped = {};
+    RECT needed = {MAXLONG, 0, 0, 0}, client = {}, dropped = {};
     for (HWND control : children(host.dialog())) {
         char kind[32] = {};
         GetClassNameA(control, kind, sizeof kind);
