@@ -6,12 +6,16 @@
 // fails, names the first line that differs, and leaves the text received
 // beside the approved one, which scripts/approve takes once its diff is read.
 //
-// A control's line: id, class, style but shown and disabled, extended style,
-// place, size, state, the font's face and its height, width, escapement,
-// orientation, weight, italic, underline, strike-out, charset, output
-// precision, clipping, quality and pitch and family, a bar's range and
-// position, text. A step's line: each control in view with its top, the
-// greyed ones, Next's label, focus, list entry and its text, the bar's
+// Only what the program decides is written: what the system decides from the
+// font, the client area and a combo box's closed and dropped-down heights, is
+// checked against what the program asked for instead. The template's size
+// and style; a control's line: id, class, style but shown and disabled,
+// extended style, place, size (a combo box's as asked for), shown and
+// enabled, the font's face and its height, width, escapement, orientation,
+// weight, italic, underline, strike-out, charset, output precision,
+// clipping, quality and pitch and family, a bar's range and position, text.
+// A step's line: each control in view with its top, the greyed ones, the
+// ticked ones, Next's label, focus, list entry and its text, the bar's
 // position and the boxes that came up.
 #include <gtest/gtest.h>
 
@@ -25,6 +29,8 @@
 #include "catalog/DetectionOrder.h"
 #include "registry/RegistryLocations.h"
 #include "resources/ProductNames.h"
+#include "resources/resource.h"
+#include "tests/support/ImportTable.h"
 #include "tests/support/WizardHost.h"
 
 namespace {
@@ -75,20 +81,36 @@ void writeTables(std::ostream& out) {
     for (FeatureRow row : kDetectionOrder) out << " " << int(row);
     out << "\n";
     for (const auto& [name, text] : kTexts) out << name << " " << quoted(text) << "\n";
+    const HRSRC dialog = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_WIZARD), RT_DIALOG);
+    const auto* form = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(nullptr, dialog)));
+    out << "template " << form->cx << "x" << form->cy << " dialog units, style 0x" << std::hex << form->style << std::dec << "\n";
 }
 
-// Every control in the order made, which is the tab order.
+// The category list's size as the program asked for it, its height covering
+// the dropped-down list, which the system then sizes itself.
+SIZE listAsked = {};
+decltype(&CreateWindowExA) realCreateWindow = nullptr;
+HWND WINAPI recordCreateWindow(DWORD e, LPCSTR k, LPCSTR t, DWORD s, int x, int y, int w, int h, HWND p, HMENU id, HINSTANCE i, LPVOID d) {
+    if (reinterpret_cast<INT_PTR>(id) == kCategoryComboId) listAsked = {w, h};
+    return realCreateWindow(e, k, t, s, x, y, w, h, p, id, i, d);
+}
+
+// Every control in the order made, which is the tab order; the client area
+// must hold them all with the left margin on the right too, and the list
+// dropped down must hold every entry within the height asked for.
 void writeControls(std::ostream& out, const WizardHost& host) {
+    RECT needed = {MAXLONG, 0, 0, 0}, client = {}, dropped = {};
     for (HWND control : children(host.dialog())) {
         char kind[32] = {};
         GetClassNameA(control, kind, sizeof kind);
         const int id = GetDlgCtrlID(control);
         const LONG style = GetWindowLongA(control, GWL_STYLE);
         const RECT at = host.place(id);
+        needed = {std::min(needed.left, at.left), 0, std::max(needed.right, at.right), std::max(needed.bottom, at.bottom)};
         out << id << " " << kind << std::hex << " style 0x" << (style & ~(WS_VISIBLE | WS_DISABLED)) << " ex 0x"
             << GetWindowLongA(control, GWL_EXSTYLE) << std::dec << " at " << at.left << "," << at.top << " "
-            << at.right - at.left << "x" << at.bottom - at.top << (style & WS_VISIBLE ? " shown" : " hidden")
-            << (style & WS_DISABLED ? " disabled" : " enabled") << (host.ticked(id) ? " ticked" : "");
+            << at.right - at.left << "x" << (id == kCategoryComboId ? listAsked.cy : at.bottom - at.top)
+            << (style & WS_VISIBLE ? " shown" : " hidden") << (style & WS_DISABLED ? " disabled" : " enabled");
         LOGFONTA f = {};
         if (GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof f, &f) != 0) {
             out << " font " << quoted(f.lfFaceName);
@@ -102,26 +124,30 @@ void writeControls(std::ostream& out, const WizardHost& host) {
             out << " range " << low << " to " << high << " at " << GetScrollPos(control, SB_CTL);
         out << " " << quoted(host.text(id)) << "\n";
     }
-    RECT client = {}, dropped = {};
     GetClientRect(host.dialog(), &client);
+    EXPECT_TRUE(needed.right + needed.left <= client.right && needed.bottom <= client.bottom) << "the controls need "
+        << needed.right + needed.left << "x" << needed.bottom << ", the client area is " << client.right << "x" << client.bottom;
     SendMessageA(host.item(kCategoryComboId), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-    out << "client area " << client.right << "x" << client.bottom << ", category list dropped down "
-        << dropped.right - dropped.left << "x" << dropped.bottom - dropped.top << "\n";
+    const LRESULT entries = host.listed() * SendMessageA(host.item(kCategoryComboId), CB_GETITEMHEIGHT, 0, 0);
+    const LONG width = dropped.right - dropped.left, height = dropped.bottom - dropped.top;
+    EXPECT_TRUE(width == listAsked.cx && height >= entries && height <= listAsked.cy) << "list dropped down " << width << "x"
+        << height << ", asked for " << listAsked.cx << "x" << listAsked.cy << ", its entries need " << entries;
 }
 
 // What the user has before them: each control in view with its top, the
-// greyed ones, Next's label, the focus, the list's entry and its text, the
-// panel's bar and the boxes shown.
+// greyed ones, the ticked ones, Next's label, the focus, the list's entry and
+// its text, the panel's bar and the boxes shown.
 std::string view(WizardHost& host) {
-    std::ostringstream out, greyed;
+    std::ostringstream out, greyed, ticked;
     for (HWND control : children(host.dialog())) {
         const int id = GetDlgCtrlID(control);
         if (IsWindowVisible(control)) out << " " << id << "@" << host.place(id).top;
         if (!IsWindowEnabled(control)) greyed << " " << id;
+        if (host.ticked(id)) ticked << " " << id;
     }
-    out << "; greyed" << greyed.str() << "; Next " << quoted(host.text(kNextButtonId)) << ", focus "
-        << GetDlgCtrlID(GetFocus()) << ", list at " << host.selection() << " " << quoted(host.text(kCategoryComboId)) << ", bar at "
-        << GetScrollPos(host.item(kPanelScrollBarId), SB_CTL) << ", boxes:";
+    out << "; greyed" << greyed.str() << "; ticked" << ticked.str() << "; Next " << quoted(host.text(kNextButtonId))
+        << ", focus " << GetDlgCtrlID(GetFocus()) << ", list at " << host.selection() << " "
+        << quoted(host.text(kCategoryComboId)) << ", bar at " << GetScrollPos(host.item(kPanelScrollBarId), SB_CTL) << ", boxes:";
     for (const std::string& box : host.takeBoxes()) out << " " << quoted(box);
     return out.str() + "\n";
 }
@@ -156,23 +182,30 @@ const int kBarSteps[][2] = {{SB_LINEUP, 0}, {SB_LINEDOWN, 0}, {SB_PAGEUP, 0}, {S
     {SB_LINEUP, 0}, {SB_PAGEDOWN, 0}, {SB_PAGEUP, 0}, {SB_THUMBTRACK, 3}, {SB_THUMBPOSITION, 3}, {SB_TOP, 0},
     {SB_BOTTOM, 0}, {SB_ENDSCROLL, 0}, {SB_PAGEUP, 0}, {SB_THUMBPOSITION, 9}};
 
+// The source viewer's path where it is found: none, a program that is
+// nowhere, and one every system has.
+const char* const kViewerPaths[] = {"", "C:\\absent\\viewer.exe", "C:\\windows\\notepad.exe", "C:\\windows\\notepad.exe"};
+
 // Every way the dialog opens: with the source viewer's controls or not, and
 // with each upgrade offer or not; i-drive Courier alone lists the free
 // services with Xdrive Courier unticked, and the last finds every feature,
 // so that every box is ticked. In each, the user goes through every page
 // and category, the first time also through the bar's steps, back to the
-// start and on, and finishes with the last row of the panel clicked.
+// start and on, clicks the last row of the panel, or with i-drive Courier
+// every box, a discontinued one twice so that a tick is refused, and
+// finishes; where the path is refused, gives the source viewer up and
+// finishes again. Back and Next are pressed at most once a page.
 TEST(Snapshot, TablesAndEveryOpening) {
     std::ostringstream out;
     writeTables(out);
-    const FeatureEntry& idrive = FeatureCatalog::row(FeatureRow::IdriveCourier);
+    const int viewer = FeatureCatalog::row(FeatureRow::MarkupReaderSwap).checkBoxId;
     for (int opening = 0; opening < 8; ++opening) {
         WizardHost host;
         for (const FeatureEntry& row : FeatureCatalog::rows())
             for (const MenuEntry& entry : row.entries)
-                if (opening == 7 || (opening == 6 && &row == &idrive))
+                if (opening == 7 || (opening == 6 && row.number == FeatureRow::IdriveCourier))
                     reg::set(HKEY_CURRENT_USER, reg::menuKey(entry.caption), "contexts", reg::byte(entry.contexts));
-        if (opening & 4) reg::set(HKEY_LOCAL_MACHINE, driver::kEditorNamePath, "", reg::text("C:\\windows\\notepad.exe"));
+        if (opening & 4) reg::set(HKEY_LOCAL_MACHINE, driver::kEditorNamePath, "", reg::text(kViewerPaths[opening & 3]));
         out << "=== opening " << opening << ": source viewer " << (opening & 4 ? "found" : "absent") << ", outdated rows:";
         for (int offer : {0, 1}) {
             if (!(opening & (2 >> offer))) continue;
@@ -181,18 +214,28 @@ TEST(Snapshot, TablesAndEveryOpening) {
             out << " " << int(kUpgradeRows[offer]);
         }
         out << (opening == 6 ? ", i-drive Courier\n" : opening == 7 ? ", everything installed\n" : "\n");
+        realCreateWindow = patchImport(&CreateWindowExA, &recordCreateWindow);
         host.open();
+        patchImport(&recordCreateWindow, realCreateWindow);
         writeControls(out, host);
         out << "opened:" << view(host);
-        for (int page = (opening & 3) != 0 ? 2 : 1; page > 0; --page) out << "Next:" << (host.click(kNextButtonId), view(host));
+        const int later = (opening & 3) != 0 ? 2 : 1;  // the pages after the first up to the features
+        for (int page = later; page > 0; --page) out << "Next:" << (host.click(kNextButtonId), view(host));
         for (int entry = 0; host.choose(entry); ++entry) out << "category list entry " << entry << ":" << view(host);
         host.choose(0);
         for (const auto& [request, position] : kBarSteps)
             if (opening == 0) out << "bar " << kRequests[request] << " " << position << ":" << (host.scroll(request, position), view(host));
-        while (host.click(kBackButtonId)) out << "Back:" << view(host);
-        while (host.text(kNextButtonId) != kFinishLabel && host.click(kNextButtonId)) out << "Next:" << view(host);
-        out << "last panel row clicked:" << (host.toggle(FeatureCatalog::row(FeatureRow::PolyglotRelay).checkBoxId), view(host));
+        int back = 0;
+        for (; back <= later && host.click(kBackButtonId); ++back) out << "Back:" << view(host);
+        ASSERT_EQ(later, back) << "pages gone back from the features page until Back went, in opening " << opening;
+        for (int page = later; page > 0; --page) out << "Next:" << (host.click(kNextButtonId), view(host));
+        ASSERT_EQ(kFinishLabel, host.text(kNextButtonId)) << "Next pressed " << later << " times, in opening " << opening;
+        for (const FeatureEntry& row : FeatureCatalog::rows())
+            for (int time = 0; time < (opening == 6 ? 1 + row.discontinued : row.number == FeatureRow::PolyglotRelay); ++time)
+                out << "clicked " << row.checkBoxId << ":" << (host.toggle(row.checkBoxId), view(host));
         out << "Finish:" << (host.click(kNextButtonId), view(host));
+        if (host.text(kNextButtonId) == kFinishLabel)
+            out << "clicked " << viewer << ":" << (host.toggle(viewer), view(host)) << "Finish:" << (host.click(kNextButtonId), view(host));
     }
     expectApproved("wizard.txt", out.str());
 }
