@@ -1,5 +1,5 @@
 // The program's own platform query, which the entry's tests replace: ctest
-// runs this in registry_tests with Wine playing a system of each kind
+// runs this in platform_tests with Wine playing a system of each kind
 // (tests/CMakeLists.txt), and KELVARA_PLATFORM says what the query must read
 // there and whether the wizard runs, as "<platform id> runs" or "... refused".
 #include <gtest/gtest.h>

@@ -364,8 +364,7 @@ void Case::run(RegistryFaults* faults) {
     }
     if (installed[kMarkup]) EXPECT_EQ(editorPath, host.text(kEditorPathEditId));
     // The free services are listed only with a courier found.
-    const int categories = couriers ? 5 : 4;
-    EXPECT_EQ(categories, host.listed());
+    EXPECT_EQ(couriers ? 5 : 4, host.listed());
     // The upgrade page holds the offers found, and only then comes.
     ASSERT_TRUE(host.click(kNextButtonId));
     for (int offer : {0, 1}) {
@@ -382,11 +381,8 @@ void Case::run(RegistryFaults* faults) {
         for (int page = upgradePage ? 2 : 1; page > 0; --page) ASSERT_TRUE(host.click(kNextButtonId));
     }
     ASSERT_TRUE(host.click(kNextButtonId));
-    if (pathBox != nullptr) {
-        // The field is shown in its category, the last listed.
+    if (pathBox != nullptr) {  // the page it leaves in view is approved once (SnapshotTest)
         ASSERT_EQ(Boxes{pathBox}, host.takeBoxes());
-        EXPECT_EQ(categories - 1, host.selection());
-        EXPECT_EQ(pathBox == kEditorNotFound, host.shown(FeatureCatalog::row(FeatureRow::PaneUnwrapper).checkBoxId));
         ASSERT_TRUE(host.toggle(kMarkup));
         ASSERT_TRUE(host.click(kNextButtonId));
     }
@@ -488,10 +484,6 @@ TEST_P(FaultTest, EveryRegistryCallRefusedInTurn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Case, FaultTest,
-                         testing::Combine(testing::ValuesIn(kFaultCases), testing::Range(size_t{0}, kParts)),
-                         [](const auto& info) {
-                             return std::to_string(std::get<0>(info.param)) + "_" +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+                         testing::Combine(testing::ValuesIn(kFaultCases), testing::Range(size_t{0}, kParts)));
 
 }  // namespace

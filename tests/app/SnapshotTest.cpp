@@ -225,11 +225,9 @@ TEST(Snapshot, TablesAndEveryOpening) {
         host.choose(0);
         for (const auto& [request, position] : kBarSteps)
             if (opening == 0) out << "bar " << kRequests[request] << " " << position << ":" << (host.scroll(request, position), view(host));
-        int back = 0;
-        for (; back <= later && host.click(kBackButtonId); ++back) out << "Back:" << view(host);
-        ASSERT_EQ(later, back) << "pages gone back from the features page until Back went, in opening " << opening;
+        // One press more than the pages, so that a Back left on the first page shows in the text.
+        for (int back = 0; back <= later && host.click(kBackButtonId); ++back) out << "Back:" << view(host);
         for (int page = later; page > 0; --page) out << "Next:" << (host.click(kNextButtonId), view(host));
-        ASSERT_EQ(kFinishLabel, host.text(kNextButtonId)) << "Next pressed " << later << " times, in opening " << opening;
         for (const FeatureEntry& row : FeatureCatalog::rows())
             for (int time = 0; time < (opening == 6 ? 1 + row.discontinued : row.number == FeatureRow::PolyglotRelay); ++time)
                 out << "clicked " << row.checkBoxId << ":" << (host.toggle(row.checkBoxId), view(host));

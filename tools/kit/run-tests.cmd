@@ -22,7 +22,7 @@ if not errorlevel 1 set madeScratchRoot=
 
 set programs=0
 set failed=
-call :run registry_tests
+call :run platform_tests
 call :run app_tests
 if defined madeScratchRoot reg delete %scratchRoot% /f >nul 2>&1
 if defined failed goto failed
