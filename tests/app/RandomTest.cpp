@@ -337,7 +337,6 @@ private:
 std::unique_ptr<Case> drawCase(unsigned seed, unsigned number) {
     std::unique_ptr<Case> drawn;
     for (unsigned attempt = 0; attempt < 10000; ++attempt) {
-        drawn.reset();
         drawn.reset(new Case(seed, number, attempt));
         if (number > kAims || drawn->situations()[number - 1]) return drawn;
     }
@@ -441,12 +440,13 @@ constexpr unsigned kFaultSeed = 79;
 const unsigned kFaultCases[] = {aimingAt("a move could not remove the older entry"),
                                 aimingAt("an editor path of 257 characters or more")};
 
-void runLogged(Case& drawn, std::vector<RegistryCall>& calls, size_t failing = SIZE_MAX) {
+// The calls a run made, the one numbered failing refused.
+std::vector<RegistryCall> runLogged(Case& drawn, size_t failing = SIZE_MAX) {
     RegistryFaults faults;
     faults.failing = failing;
     faults.error = failing % 2 ? ERROR_ACCESS_DENIED : ERROR_NO_SYSTEM_RESOURCES;
     drawn.run(&faults);
-    calls = faults.calls;
+    return faults.calls;
 }
 
 // Each case's calls are shared out in four parts, every fourth call to one,
@@ -465,8 +465,7 @@ TEST_P(FaultTest, EveryRegistryCallRefusedInTurn) {
     if (const char* played = std::getenv("KELVARA_PLATFORM")) ASSERT_EQ(played, std::to_string(version.dwPlatformId));
     if (subtrees && part != 0) GTEST_SKIP() << "the first part refuses every look for subkeys";
     const std::unique_ptr<Case> plain = drawCase(kFaultSeed, number);
-    std::vector<RegistryCall> calls, refusedRun;
-    runLogged(*plain, calls);
+    const std::vector<RegistryCall> calls = runLogged(*plain);
     int runs = 0;
     for (size_t k = part; k < calls.size(); k += subtrees ? 1 : kParts) {
         const RegistryCall& call = calls[k];
@@ -475,7 +474,7 @@ TEST_P(FaultTest, EveryRegistryCallRefusedInTurn) {
         ++runs;
         SCOPED_TRACE("call " + std::to_string(k) + " refused: " + call.function + " " + call.key + " " + call.detail);
         Case faulty(kFaultSeed, number, plain->attempt, &call);
-        runLogged(faulty, refusedRun, k);
+        const std::vector<RegistryCall> refusedRun = runLogged(faulty, k);
         ASSERT_GT(refusedRun.size(), k) << "the call to refuse never came";
         ASSERT_EQ(call, refusedRun[k]);
     }

@@ -50,9 +50,8 @@ std::string quoted(const char* text) { return text != nullptr ? quoted(std::stri
 #define NAMED(name) {#name, name}
 // The texts no control or step below shows.
 const std::pair<const char*, const char*> kTexts[] = {
-    NAMED(kPlatformRefusal), NAMED(kCodePageCaption), NAMED(kCodePageRefusal), NAMED(kUtf8Refusal),
-    NAMED(kEditionRefusal), NAMED(kEditorPathMissing),
-    NAMED(kEditorNotFound), NAMED(kNothingChanged), NAMED(kSetFailed), NAMED(kUnsetFailed), NAMED(kMenuExtPath),
+    NAMED(kPlatformRefusal), NAMED(kCodePageCaption), NAMED(kCodePageRefusal), NAMED(kUtf8Refusal), NAMED(kEditionRefusal),
+    NAMED(kEditorPathMissing), NAMED(kEditorNotFound), NAMED(kNothingChanged), NAMED(kSetFailed), NAMED(kUnsetFailed), NAMED(kMenuExtPath),
     NAMED(kContextsValueName), NAMED(kEditorNamePath), NAMED(kViewSourceEditorPath), NAMED(kPalimoEditorPath),
     NAMED(kScriptBaseAddress), NAMED(kMutexName), NAMED(KELVARA_WIZARD_TITLE), NAMED(KELVARA_MESSAGE_CAPTION),
     NAMED(KELVARA_PRODUCT_NAME), NAMED(KELVARA_FILE_DESCRIPTION), NAMED(KELVARA_VERSION_TEXT)};
