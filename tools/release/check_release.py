@@ -11,6 +11,7 @@ user gets fails here too.
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
+import zipfile
 
 import pefile
 
@@ -269,7 +270,7 @@ def check_manifest(found, fail):
         fail(f"manifest: requested execution levels {requested or 'none'}, not asInvoker without uiAccess")
 
 
-def check(data, path, unsigned_build):
+def check(data, unsigned_build):
     """Every fault found in the file's bytes, one sentence each, none when it is as it should be;
     and a note of its signature, None when it has none."""
     faults = []
@@ -278,7 +279,7 @@ def check(data, path, unsigned_build):
     except pefile.PEFormatError as error:
         return [f"not a Windows program ({error})"], None
     check_headers(pe, faults.append)
-    signed = signature.check(pe, data, path, unsigned_build, faults.append)
+    signed = signature.check(pe, data, unsigned_build, faults.append)
     check_imports(pe, faults.append)
     try:
         found = resources(pe)
@@ -303,16 +304,21 @@ def summary(data, signed):
 
 def main(arguments):
     if len(arguments) not in (1, 2) or any(argument.startswith("-") for argument in arguments):
-        print("usage: check_release.py PROGRAM [UNSIGNED_BUILD]", file=sys.stderr)
+        print("usage: check_release.py PROGRAM|RELEASE.zip [UNSIGNED_BUILD]", file=sys.stderr)
         return 2
     path = arguments[0]
     try:
-        with open(path, "rb") as program:
-            data = program.read()
-    except OSError as error:
-        print(f"check-release: {path}: cannot be read ({error.strerror})", file=sys.stderr)
+        if path.endswith(".zip"):
+            with zipfile.ZipFile(path) as release:
+                data = release.read("setup.exe")
+            path += ": setup.exe"
+        else:
+            with open(path, "rb") as program:
+                data = program.read()
+    except (OSError, KeyError, zipfile.BadZipFile) as error:
+        print(f"check-release: {path}: cannot be read ({getattr(error, 'strerror', None) or error})", file=sys.stderr)
         return 1
-    faults, signed = check(data, path, arguments[1] if len(arguments) == 2 else None)
+    faults, signed = check(data, arguments[1] if len(arguments) == 2 else None)
     for fault in faults:
         print(f"check-release: {path}: {fault}", file=sys.stderr)
     if faults:

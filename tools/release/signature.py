@@ -164,7 +164,18 @@ def check_timestamp(token, signature, root, fail):
     return f"timestamped {when}, verified"
 
 
-def check(pe, data, path, reference, fail):
+def verify(data, root):
+    """osslsigncode's verdict on the signature and its chain: None where they verify, or why not."""
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "setup.exe")
+        with open(path, "wb") as out:
+            out.write(data)
+        done = subprocess.run(["osslsigncode", "verify", "-CAfile", root, "-TSA-CAfile", root, "-in", path],
+                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    return None if done.returncode == 0 else reason(done.stdout.decode("utf-8", "replace"))
+
+
+def check(pe, data, reference, fail):
     """The checks of a signed file; a note of what was found for the summary, or None for an unsigned one."""
     table = certificate_table(pe, data, fail)
     if table is None:
@@ -188,12 +199,10 @@ def check(pe, data, path, reference, fail):
     if root is None:
         chain = "chain not judged (KELVARA_SIGN_ROOT not set)"
     else:
-        done = subprocess.run(["osslsigncode", "verify", "-CAfile", root, "-TSA-CAfile", root, "-in", path],
-                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         chain = f"chain verified against {root}"
-        if done.returncode != 0:
-            fail(f"the signature does not verify against KELVARA_SIGN_ROOT {root} "
-                 f"({reason(done.stdout.decode('utf-8', 'replace'))})")
+        refused = verify(data, root)
+        if refused:
+            fail(f"the signature does not verify against KELVARA_SIGN_ROOT {root} ({refused})")
     stamp = "no timestamp"
     if signed["timestamp"] is not None:
         stamp = check_timestamp(signed["timestamp"], signed["signature"], root, fail)
