@@ -34,10 +34,10 @@ def openssl(arguments, what):
     return done.stdout.decode("utf-8", "replace")
 
 
-def readable(variable, repository):
-    """The file an identity variable names, refused where it is missing or lies inside the repository."""
+def readable(variable, repository, secret=True):
+    """The file an identity variable names, refused where it is missing or, secret, lies inside the repository."""
     path = os.path.realpath(os.environ[variable])
-    if os.path.commonpath([path, repository]) == repository:
+    if secret and os.path.commonpath([path, repository]) == repository:
         raise Refused(f"{variable} {path} lies inside the repository; keep keys outside it, so that none is committed")
     try:
         with open(path, "rb"):
@@ -67,7 +67,8 @@ def identity(repository):
         key = openssl(["pkcs12", "-in", bundle, "-nocerts", "-nodes"] + password, "KELVARA_SIGN_PKCS12")
         options = ["-pkcs12", bundle]
     else:
-        chain, key_file = (readable(v, repository) for v in ("KELVARA_SIGN_CERT", "KELVARA_SIGN_KEY"))
+        chain = readable("KELVARA_SIGN_CERT", repository, secret=False)
+        key_file = readable("KELVARA_SIGN_KEY", repository)
         certificate = openssl(["x509", "-in", chain], "KELVARA_SIGN_CERT")
         key = openssl(["pkey", "-in", key_file] + password, "KELVARA_SIGN_KEY")
         options = ["-certs", chain, "-key", key_file]
