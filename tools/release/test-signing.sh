@@ -96,6 +96,8 @@ done
 refused nx.exe "the NX flag"
 refused dynamic-base.exe "the dynamic-base flag"
 refused checksum.exe "header checksum 0x00000000"
+{ cat "$root/build/win32/setup.exe"; echo appended; } >appended.exe
+refused appended.exe "9 bytes follow the image, outside every section, and it is not signed"
 
 # The RFC 3161 authority: openssl ts answers each query posted to it.
 printf '[tsa]\ndefault_tsa=here\n[here]\nserial=%s\nsigner_cert=%s\ncerts=%s\nsigner_key=%s\n' \
@@ -146,4 +148,4 @@ bad "not the one of the signer's certificate" KELVARA_SIGN_CERT="$work/server.ch
 bad "lacks the code-signing purpose" KELVARA_SIGN_CERT="$work/server.chain" KELVARA_SIGN_KEY="$work/server.key"
 bad "not now" KELVARA_SIGN_CERT="$work/expired.chain" KELVARA_SIGN_KEY="$work/expired.key"
 bad "did not answer" "${me[@]}" KELVARA_SIGN_TIMESTAMP_URL="$address"
-echo "test-signing: signed, timestamped and checked; 7 planted faults and 10 bad identities refused"
+echo "test-signing: signed, timestamped and checked; 8 planted faults and 10 bad identities refused"
