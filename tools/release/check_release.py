@@ -1,6 +1,6 @@
 """Checks the setup.exe that ships, read as a file, for what the Windows
-loader and the user depend on: the header, the import table and the
-resources. Many machines that build it cannot execute 32-bit code, so this
+loader and the user depend on: the header, the import table, the resources
+and, on a signed file, the signature (signature.py). Many machines that build it cannot execute 32-bit code, so this
 is the one check of the shipped file that runs everywhere.
 
 The expected values are written down here once more, as the wizard's tests
@@ -11,14 +11,17 @@ user gets fails here too.
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
+import zipfile
 
 import pefile
 
+import signature
 from allowed_imports import ALLOWED
 
 IMAGE_FILE_RELOCS_STRIPPED = 0x0001
 IMAGE_FILE_EXECUTABLE_IMAGE = 0x0002
 IMAGE_FILE_DLL = 0x2000
+DYNAMIC_BASE, NX_COMPAT = 0x0040, 0x0100
 DS_SETFONT = 0x40
 RT_ICON, RT_DIALOG, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 5, 14, 16, 24
 JAPANESE = 0x0411
@@ -75,6 +78,16 @@ def check_headers(pe, fail):
         fail("no base relocation table")
     if header.TimeDateStamp != 0:
         fail(f"link time stamp 0x{header.TimeDateStamp:08x}: two builds of one commit would differ")
+    # What an installer's "DEP-compatible" and "ASLR-compatible" promise;
+    # the 95 family and NT 4.0 ignore both flags.
+    if not optional.DllCharacteristics & NX_COMPAT:
+        fail("the NX flag (IMAGE_DLLCHARACTERISTICS_NX_COMPAT) is cleared: not DEP-compatible")
+    if not optional.DllCharacteristics & DYNAMIC_BASE:
+        fail("the dynamic-base flag (IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE) is cleared: not ASLR-compatible")
+    # NT checks the sum of a driver only, but a wrong one says the file was
+    # altered after the linker, or a signer, wrote it.
+    if optional.CheckSum != pe.generate_checksum():
+        fail(f"header checksum 0x{optional.CheckSum:08x}, not 0x{pe.generate_checksum():08x} as computed from the file")
 
 
 def check_imports(pe, fail, allowed=ALLOWED,
@@ -257,52 +270,60 @@ def check_manifest(found, fail):
         fail(f"manifest: requested execution levels {requested or 'none'}, not asInvoker without uiAccess")
 
 
-def check(data):
-    """Every fault found in the file's bytes, one sentence each; none when it is as it should be."""
+def check(data, unsigned_build):
+    """Every fault found in the file's bytes, one sentence each, none when it is as it should be;
+    and a note of its signature, None when it has none."""
     faults = []
     try:
         pe = pefile.PE(data=data)
     except pefile.PEFormatError as error:
-        return [f"not a Windows program ({error})"]
+        return [f"not a Windows program ({error})"], None
     check_headers(pe, faults.append)
+    signed = signature.check(pe, data, unsigned_build, faults.append)
     check_imports(pe, faults.append)
     try:
         found = resources(pe)
     except AttributeError:
-        return faults + ["the resource directory cannot be read"]
+        return faults + ["the resource directory cannot be read"], signed
     for check_resource in (check_dialog, check_icon, check_version, check_manifest):
         try:
             check_resource(found, faults.append)
         except (struct.error, ValueError) as error:
             faults.append(f"a resource cannot be read ({error})")
-    return faults
+    return faults, signed
 
 
-def summary(data):
+def summary(data, signed):
     pe = pefile.PE(data=data)
     functions = sum(len(descriptor.imports) for descriptor in pe.DIRECTORY_ENTRY_IMPORT)
-    return (f"PE32 i386 GUI program for Windows 4.0, relocations kept, no link time; "
-            f"{functions} imports from {len(pe.DIRECTORY_ENTRY_IMPORT)} DLLs, all in both Windows 98 and NT 4.0; "
-            "dialog 103, icon 102, version 1.8.0.0 and asInvoker as they should be")
+    return (f"PE32 i386 GUI program for Windows 4.0, relocations kept, no link time, NX and dynamic base, "
+            f"checksum right; {functions} imports from {len(pe.DIRECTORY_ENTRY_IMPORT)} DLLs, all in both "
+            "Windows 98 and NT 4.0; dialog 103, icon 102, version 1.8.0.0 and asInvoker as they should be; "
+            + (signed or "not signed, nothing after the image"))
 
 
 def main(arguments):
-    if len(arguments) != 1 or arguments[0].startswith("-"):
-        print("usage: check_release.py PROGRAM", file=sys.stderr)
+    if len(arguments) not in (1, 2) or any(argument.startswith("-") for argument in arguments):
+        print("usage: check_release.py PROGRAM|RELEASE.zip [UNSIGNED_BUILD]", file=sys.stderr)
         return 2
     path = arguments[0]
     try:
-        with open(path, "rb") as program:
-            data = program.read()
-    except OSError as error:
-        print(f"check-release: {path}: cannot be read ({error.strerror})", file=sys.stderr)
+        if path.endswith(".zip"):
+            with zipfile.ZipFile(path) as release:
+                data = release.read("setup.exe")
+            path += ": setup.exe"
+        else:
+            with open(path, "rb") as program:
+                data = program.read()
+    except (OSError, KeyError, zipfile.BadZipFile) as error:
+        print(f"check-release: {path}: cannot be read ({getattr(error, 'strerror', None) or error})", file=sys.stderr)
         return 1
-    faults = check(data)
+    faults, signed = check(data, arguments[1] if len(arguments) == 2 else None)
     for fault in faults:
         print(f"check-release: {path}: {fault}", file=sys.stderr)
     if faults:
         return 1
-    print(f"check-release: {path}: {summary(data)}")
+    print(f"check-release: {path}: {summary(data, signed)}")
     return 0
 
 
