@@ -100,7 +100,9 @@ TEST(EntryTest, EveryPlatformAndCodePageThenASecondStart) {
         const HWND front = CreateWindowExA(0, "STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         SetForegroundWindow(other);
+        const DWORD_PTR handles = handleMark();
         EXPECT_EQ(1, runEntry());
+        expectGivenBack({}, handles);
         EXPECT_EQ(front, GetForegroundWindow()) << title;
         DestroyWindow(other);
         DestroyWindow(front);
