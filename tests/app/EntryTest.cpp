@@ -39,11 +39,14 @@ void CALLBACK endWizard(HWND, UINT, UINT_PTR timer, DWORD) {
     else for (int id : {kNextButtonId, finishing, kNextButtonId, kNextButtonId}) SendMessageA(GetDlgItem(wizard, id), BM_CLICK, 0, 0);
 }
 
-// Runs the entry; a wizard it shows is cancelled or finished.
+// Runs the entry; a wizard it shows is cancelled or finished. Each run gives
+// back every handle it opened and the fonts of the wizard it showed.
 int runEntry() {
+    const DWORD_PTR handles = handleMark();
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, endWizard);
     const int result = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     KillTimer(nullptr, timer);
+    expectGivenBack(fonts, handles);
     return result;
 }
 
@@ -71,9 +74,7 @@ TEST(EntryTest, EveryPlatformAndCodePageThenASecondStart) {
         CallRecorder calls;
         reg::set(HKEY_CURRENT_USER, reg::menuKey(older.oldCaption), kContextsValueName, reg::byte(0x01));
         const reg::Tree before = reg::read(HKEY_CURRENT_USER);
-        const DWORD_PTR handles = handleMark();
         EXPECT_EQ(1, runEntry());
-        expectGivenBack(fonts, handles);
         EXPECT_EQ(nullptr, OpenMutexA(SYNCHRONIZE, FALSE, kMutexName)) << "the mutex outlived the entry";
         EXPECT_EQ(runs ? std::vector<INT_PTR>{finishing ? 1 : IDCANCEL} : std::vector<INT_PTR>{}, calls.endings);
         const char* refusal = !platform ? kPlatformRefusal : id == VER_PLATFORM_WIN32_WINDOWS ? kEditionRefusal
@@ -100,9 +101,7 @@ TEST(EntryTest, EveryPlatformAndCodePageThenASecondStart) {
         const HWND front = CreateWindowExA(0, "STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         SetForegroundWindow(other);
-        const DWORD_PTR handles = handleMark();
         EXPECT_EQ(1, runEntry());
-        expectGivenBack({}, handles);
         EXPECT_EQ(front, GetForegroundWindow()) << title;
         DestroyWindow(other);
         DestroyWindow(front);
